@@ -1,0 +1,188 @@
+#include "EncryptionHelpers.h"
+
+#include "BuildConfig.h"
+
+#include <openssl/evp.h>
+
+#include <cctype>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <vector>
+
+const unsigned char key[16] = TARVEL_AES_KEY_BYTES;
+const unsigned char iv[16] = TARVEL_AES_IV_BYTES;
+
+namespace
+{
+const std::string base64Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+const std::string PlainText1 = "Toto";
+const std::string PlainText1Encrypted = "+FngWlvw7mby0RiBeZN5yQ==";
+
+const std::size_t blockSize = 16;
+
+using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)>;
+
+/// Raw CBC over whole blocks (padding is handled by the callers, as the server does).
+/// Returns false when the cipher cannot be set up, which only happens without memory.
+bool Cbc(const unsigned char* in, std::size_t length, unsigned char* out, bool encrypt)
+{
+    unsigned char ivCopy[blockSize];
+    std::memcpy(ivCopy, iv, blockSize);
+    CipherContext context(EVP_CIPHER_CTX_new(), &EVP_CIPHER_CTX_free);
+    if (!context)
+        return false;
+    if (EVP_CipherInit_ex(context.get(), EVP_aes_128_cbc(), nullptr, key, ivCopy, encrypt ? 1 : 0) != 1)
+        return false;
+    EVP_CIPHER_CTX_set_padding(context.get(), 0);
+    int written = 0;
+    if (length > 0 && EVP_CipherUpdate(context.get(), out, &written, in, static_cast<int>(length)) != 1)
+        return false;
+    int finalWritten = 0;
+    return EVP_CipherFinal_ex(context.get(), out + written, &finalWritten) == 1;
+}
+
+bool IsBase64Character(char c)
+{
+    const unsigned char u = static_cast<unsigned char>(c);
+    return (u < 128 && std::isalnum(u)) || c == '+' || c == '/';
+}
+} // namespace
+
+std::string base64_encode(const unsigned char* bytes, unsigned long length)
+{
+    std::string text;
+    text.reserve((length + 2) / 3 * 4);
+    unsigned long i = 0;
+    for (; i + 3 <= length; i += 3)
+    {
+        const unsigned long group = (bytes[i] << 16) | (bytes[i + 1] << 8) | bytes[i + 2];
+        text += base64Alphabet[(group >> 18) & 63];
+        text += base64Alphabet[(group >> 12) & 63];
+        text += base64Alphabet[(group >> 6) & 63];
+        text += base64Alphabet[group & 63];
+    }
+    const unsigned long rest = length - i;
+    if (rest > 0)
+    {
+        const unsigned long group = (bytes[i] << 16) | (rest == 2 ? bytes[i + 1] << 8 : 0);
+        text += base64Alphabet[(group >> 18) & 63];
+        text += base64Alphabet[(group >> 12) & 63];
+        text += rest == 2 ? base64Alphabet[(group >> 6) & 63] : '=';
+        text += '=';
+    }
+    return text;
+}
+
+std::string base64_decode(const std::string& text)
+{
+    std::string bytes;
+    bytes.reserve(text.size() / 4 * 3 + 2);
+    unsigned long group = 0;
+    int count = 0;
+    for (char c : text)
+    {
+        if (c == '=' || !IsBase64Character(c))
+            break;
+        group = (group << 6) | base64Alphabet.find(c);
+        if (++count == 4)
+        {
+            bytes += static_cast<char>((group >> 16) & 0xff);
+            bytes += static_cast<char>((group >> 8) & 0xff);
+            bytes += static_cast<char>(group & 0xff);
+            group = 0;
+            count = 0;
+        }
+    }
+    if (count == 2)
+    {
+        bytes += static_cast<char>((group >> 4) & 0xff);
+    }
+    else if (count == 3)
+    {
+        bytes += static_cast<char>((group >> 10) & 0xff);
+        bytes += static_cast<char>((group >> 2) & 0xff);
+    }
+    return bytes;
+}
+
+std::string EncryptionHelpers_Encrypt(std::string plaintext)
+{
+    const std::size_t paddedLength = plaintext.size() / blockSize * blockSize + blockSize;
+    const unsigned char pad = static_cast<unsigned char>(paddedLength - plaintext.size());
+    std::vector<unsigned char> buffer(paddedLength, pad);
+    std::memcpy(buffer.data(), plaintext.data(), plaintext.size());
+    std::vector<unsigned char> cipher(paddedLength);
+    if (!Cbc(buffer.data(), paddedLength, cipher.data(), true))
+        return std::string();
+    std::string text = base64_encode(cipher.data(), cipher.size());
+    if (text.find("==") == std::string::npos)
+        text += "==";
+    return text;
+}
+
+std::string EncryptionHelpers_Decrypt(std::string text)
+{
+    const std::string cipher = base64_decode(text);
+    if (cipher.empty() || cipher.size() % blockSize != 0)
+        return std::string();
+    std::vector<unsigned char> plain(cipher.size());
+    if (!Cbc(reinterpret_cast<const unsigned char*>(cipher.data()), cipher.size(), plain.data(), false))
+        return std::string();
+    std::string result(reinterpret_cast<const char*>(plain.data()), plain.size());
+    const std::size_t pad = static_cast<unsigned char>(result.back());
+    if (pad <= result.size())
+        result.resize(result.size() - pad);
+    return result;
+}
+
+bool ASSERT(std::string expected, std::string actual, std::string label)
+{
+    const bool equal = expected == actual;
+    std::cout << (equal ? "[PASSED] " : "[FAILED] ") << label << std::endl;
+    return equal;
+}
+
+void AssertEncrypt(std::string plaintext, std::string expected)
+{
+    ASSERT(expected, EncryptionHelpers_Encrypt(plaintext), "Verify encryption:" + plaintext);
+}
+
+void AssertDecrypt(std::string text, std::string expected)
+{
+    ASSERT(expected, EncryptionHelpers_Decrypt(text), "Verify decryption:" + text);
+}
+
+void EncryptionHelpers_Test_Encrypt()
+{
+    AssertEncrypt(PlainText1, PlainText1Encrypted);
+    AssertEncrypt("1a23b247-c9cf-43f5-a7ae-6b1ff4bdb52a", "EatvdROM6lFmZCB235PAmF1HeBSM1mwsT7p75nm4IbexAXN2yZMJPTFZJtmLeQ3Z==");
+    AssertEncrypt("24919a8d-2502-49ca-b37b-c348ee6e708c", "wVW6JLgQHuk63mHGtALI1LpnFwAitrtdvNkGGhcdveMXzq2CmsOuauGbh0GWwYMO==");
+    AssertEncrypt("4ca564d7-4f81-4c2c-9429-6609a57d26a5", "AXQLrLjrG8pwr1t2/NX5ule+uGfPYrJmLYr2Tmd33ECP+qmLH6009fAcLu1z+DmN==");
+    AssertEncrypt("9b739684-14d2-447f-865e-28e21576139a", "6S1cQQ+pcRxqUxehKV6KIYT1PghYuSEaneFObZEKsO8cdCQueNyv4HyFs/q5RG65==");
+    AssertEncrypt("f9b424d4-51a1-40e0-8eb1-1b9097af9811", "hMECms2sAuGKm2NXffEb6s4Fi2ZH4Rrq6EDNVeP/8iBpYS57LozC0YALV+iSlVdO==");
+    AssertEncrypt("897b5a9b-25c7-4c20-bd6a-c13ea4397a6a", "gwuC1SUzCgjk59II92Avlzj0TbqZEoQXoEMya2k/khRoCzHgZvjcSCO/XSxVaZ6t==");
+    AssertEncrypt("3a041f1f-a2ac-4453-a057-829c89692083", "W2P2z/CR0Sd4+x3SM6RpCIG7NABBwC7VBXssaDfH7Di83yx3VOORDRZTluGseGY2==");
+    AssertEncrypt("67a0279b-3337-4bc2-aa79-56c802eaa72f", "FBwb5v41E/czHo+O+3azruKzfSEdDj/0LnMWvACmUiZALzmJUaP7p3tZwpVc3IVs==");
+    AssertEncrypt("343c5f9c-35d1-4f4b-a04b-bf246fa1a19c", "nA/Ek7zjJTw0FkPxV0yuBDDYdg7dSd2TNa2vQw/qCVYSTTJLFceObRnBimfrNUkR==");
+    AssertEncrypt("9815a65a-dd46-44b9-a088-819c3d10c058", "FyHAZ6kjy8rCn9L2hTnt2cJ3vqEMmnUxQ5nKF49oMWXNzGP1aadw9kuRJCdpo3zr==");
+}
+
+void EncryptionHelpers_Test_Decrypt()
+{
+    AssertDecrypt("+FngWlvw7mby0RiBeZN5yQ==", PlainText1);
+    AssertDecrypt("ghjQ09GYGwS76LMSw1JpeKj0HnI47Ojd39viKZTFIsZPg7B62aA31FHfjMBDwpQJ==", "79910cd7-cd3a-415f-9ce5-a178a44eb618");
+    AssertDecrypt("b2JU87mYxOhaEBSvNthQjiY28sDPtIQdDEjXvJvjFDbg9Tw5eBI10DfxHnGqfdI9==", "43f6bc7b-7cd0-464c-bbad-5b25a5e89027");
+    AssertDecrypt("zIi4zQt2PNnsp2iL9VkFm4+ocfojPSkFWKpAN/NwKOq8PYLzkpu63Fu9Gf9ulnu4==", "d10a688d-fc94-4a70-a0b5-bf1d66b2f43c");
+    AssertDecrypt("UaIvAYLwSOiMDPnCdxh7Ubx6l1NVv62tlWgL93nluZxt8RjYUDSIpr3K1i9ucozL==", "f9b2f089-b8f8-45e1-8c2b-b516a34e49c0");
+    AssertDecrypt("hTplOb1vZnYZ8J6QV8LszpmoZ5ARxAe3f7+IydGuWMb7hFznWbmK/q66WV0szeY7==", "a60e07d4-4a81-49f2-9f2e-3ed4478ef375");
+    AssertDecrypt("0eBRMppOkrI3nA+8XDOkujpOi13kjmALmPKXNGcg8rRIWdW7/d3T3VfMvmo+BKrj==", "a83ac778-0ddc-4528-a784-0a6540732ecf");
+    AssertDecrypt("pNsBJPI+S593e7dD7GkzCitE472rG5jBtzeTF1kTmN+e4quVh8yaHptjaVynb46W==", "ee412154-1818-4847-a252-ff80d5c9a593");
+    AssertDecrypt("WlseLUe+sJeIjS14Y9Da8TjvQAh4W+U17DtjjiZxDRp9fF01ztrVVImba1xA0yBe==", "1b8bf967-f3aa-415c-9e91-78d2cb6bb088");
+    AssertDecrypt("YbDAJoU73vGH+xM0OqJbuoAwUTexXPw2wMoQIm+ACKfOgipHT97U7oWuDphP2PpW==", "07467bcc-19d9-427f-ab4d-6d7e92ec259c");
+    AssertDecrypt("4sAkE+FgLlnEqff8pTkccHPuy+APs4D2Mk/iga6wfWtoM474d11169lq12d/naLx==", "aa30b1df-1f48-4b3e-9c8d-e2b43848e7e8");
+    AssertDecrypt("dd2n+LRcSCVGoAsjHhqG4c2MobIpBfJ92KHz1/hwr7h2Z/egBS2H0eUnIywMjzli==", "ddb06ce1-0300-4b40-b496-033983d02e42");
+    AssertDecrypt("7lvy6KlEqX4xZnPu7a2P5BLG34CzQzraOjgokta9TNXyR+nSvbtcqcy7uVI4r8gU1hJI6zzYGt3uWeW/hrlYgoaFux00aEw1ZO2LxMGLgb8+2B+VXr++03w0jTwyMJvs==",
+                  "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz 0123456789 !\"#$%&'()*+,-./:;<=>?@[ \\");
+}

@@ -1,0 +1,75 @@
+// The agent application: command-line options and configuration, the start-up that picks the
+// agent IDs and the proxy, and one pass of the work item loop. Every failure of a run ends in
+// main's handlers, is logged at error priority and makes the exit status 1.
+#pragma once
+
+#include "IProxy.h"
+
+#include <Poco/Util/Application.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class FilesystemProxy;
+class TaskDirectory;
+class WorkItem;
+struct WorkItemResponse;
+
+class Guest : public Poco::Util::Application
+{
+public:
+    Guest();
+    ~Guest() override;
+
+    void HandleOptionAxis(const std::string& name, const std::string& value);
+    void HandleOptionConfig(const std::string& name, const std::string& value);
+    void HandleOptionHelp(const std::string& name, const std::string& value);
+    void HandleOptionHost(const std::string& name, const std::string& value);
+    void HandleOptionName(const std::string& name, const std::string& value);
+    void HandleOptionPing(const std::string& name, const std::string& value);
+    void HandleOptionScript(const std::string& name, const std::string& value);
+    void HandleOptionSsl(const std::string& name, const std::string& value);
+    void HandleOptionVersion(const std::string& name, const std::string& value);
+    void HandleOptionWorkItem(const std::string& name, const std::string& value);
+    void HandleOptionResponse(const std::string& name, const std::string& value);
+
+    /// The endpoint of the server's SOAP service; throws "The host parameter is required!".
+    std::string MakeUri() const;
+
+    /// Asks for work for each agent ID in turn, stopping at the first processed work item.
+    /// Returns 1 when no ID had work, else that item's result (0, or -1 for the final stage).
+    int WorkItemLoop();
+    /// Fetches, runs and answers the work item of one agent ID. Returns 1 when there was none (or
+    /// it was a reboot item), else the final-stage result; 0 when the fetch failed.
+    int ProcessWorkItem(const std::string& agentId);
+    /// -1 when config.xml beside the configuration file marks the item's task as the final stage.
+    int CheckFinalStage(WorkItem* item);
+    /// Writes properties.xml into the task directory and workitem.xml into the script root.
+    /// Throws when a file cannot be written in a directory that exists.
+    void WriteWorkItemProperties(WorkItem* item);
+    /// Removes properties.xml; a file that is not there is not an error, one that stays is.
+    void RemoveWorkItemProperties(WorkItem* item);
+
+protected:
+    void initialize(Poco::Util::Application& self) override;
+    void uninitialize() override;
+    void reinitialize(Poco::Util::Application& self) override;
+    void defineOptions(Poco::Util::OptionSet& options) override;
+    int main(const std::vector<std::string>& args) override;
+
+private:
+    FilesystemProxy& EnsureFilesystemProxy();
+    void StartNetworkProxy();
+    void SendFailure(WorkItem& item, const std::string& error);
+    void RelayScriptLog(const TaskDirectory& directory);
+    std::string ApplyErrorFile(const TaskDirectory& directory, const std::string& error);
+
+    bool useSsl;
+    std::string axisLogFile;
+    std::string host;
+    std::vector<std::string> agentIds;
+    std::string scriptRoot;
+    std::string configFile;
+    std::unique_ptr<IProxy> proxy;
+};

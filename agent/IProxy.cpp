@@ -1,0 +1,7 @@
+#include "IProxy.h"
+
+IProxy::~IProxy() = default;
+
+void IProxy::SetWorkItemResponsePath(Poco::Path)
+{
+}

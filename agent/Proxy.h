@@ -1,0 +1,35 @@
+// The proxy that talks to the management server's SOAP service ProxyAgentService through the
+// Axis2/C engine: one GetWorkItem exchange per agent ID, one WorkItemComplete per response.
+// Initialize throws std::runtime_error when the engine or the stub cannot be created; failed
+// exchanges are logged on "Application.Proxy" and never throw.
+#pragma once
+
+#include "IProxy.h"
+
+#include <string>
+
+struct axutil_env;
+struct axis2_stub;
+
+class Proxy : public IProxy
+{
+public:
+    Proxy(const std::string& clientHome, const std::string& endpointUri, const std::string& axisLogFile);
+    ~Proxy() override;
+
+    WorkItem* GetWorkItem(const std::string& agentId) override;
+    void Initialize() override;
+    void SendWorkItemComplete(const WorkItemResponse& response) override;
+
+    /// Removes the encoding declaration of the XML declaration at the start of `text`: the text
+    /// is already decoded, and a declaration such as utf-16 would make the parser misread it.
+    void SanitizeWorkItem(std::string& text);
+
+private:
+    std::string clientHome;
+    std::string endpointUri;
+    std::string axisLogFile;
+    int axisLogLevel;
+    axutil_env* env;
+    axis2_stub* stub;
+};

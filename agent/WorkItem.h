@@ -1,0 +1,43 @@
+// One unit of provisioning work addressed to this agent: an id, a task (the name of the task
+// directory whose scripts run) and named string properties, some of which may arrive encrypted.
+// Parse throws the XML parser's exception for a document that is not well-formed; the exports
+// throw std::runtime_error, before writing anything, for a property XML cannot carry.
+#pragma once
+
+#include <iosfwd>
+#include <map>
+#include <string>
+
+class WorkItem
+{
+public:
+    WorkItem();
+    ~WorkItem();
+
+    /// Fills the work item from a work item document: id from the root element, task from the
+    /// first "task" element, one property per "parameter" element (names lower-cased, the first
+    /// of equal names wins) and every property marked by "<name>.isencrypted" decrypted.
+    void Parse(std::istream& stream);
+    void Parse(const std::string& text);
+
+    /// The value stored under exactly `name` (decrypted if it was encrypted); empty when absent.
+    std::string GetProperty(std::string name);
+
+    /// The work item document: id, task and the properties less the decrypted ones.
+    void ExportWorkitemAsXml(std::ostream& out) const;
+    /// The properties document: every property, decrypted values in plain text.
+    void ExportPropertiesAsXml(std::ostream& out) const;
+
+    /// The text dump: never shows a decrypted value.
+    friend std::ostream& operator<<(std::ostream& out, const WorkItem& item);
+
+private:
+    std::map<std::string, std::string> properties;
+    std::map<std::string, std::string> visibleProperties;
+
+public:
+    std::string id;
+    std::string task;
+};
+
+std::ostream& operator<<(std::ostream& out, const WorkItem& item);
