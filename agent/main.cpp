@@ -27,7 +27,12 @@ int main(int argc, char** argv)
     }
     try
     {
-        return guest->run();
+        const int status = guest->run();
+        // The framework ends a run whose initialization failed with its own codes (logged
+        // already); the agent's callers know only 0, 1 and 255.
+        if (status == Poco::Util::Application::EXIT_CONFIG || status == Poco::Util::Application::EXIT_SOFTWARE)
+            return 1;
+        return status;
     }
     catch (const Poco::Exception& exc)
     {

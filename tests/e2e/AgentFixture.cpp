@@ -1,0 +1,99 @@
+#include "AgentFixture.h"
+
+#include <Poco/File.h>
+
+namespace
+{
+std::string Escape(const std::string& text)
+{
+    std::string escaped;
+    for (char c : text)
+    {
+        switch (c)
+        {
+        case '&': escaped += "&amp;"; break;
+        case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
+        case '"': escaped += "&quot;"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+} // namespace
+
+AgentFixture::AgentFixture()
+    : scripts(work.MakeDirectory("scripts"))
+{
+    work.Write("conf/tarvel.properties", "logging.loggers.root.channel = file\n"
+                                         "logging.loggers.root.level = information\n"
+                                         "logging.channels.file.class = FileChannel\n"
+                                         "logging.channels.file.path = " + (work / "agent.log") + "\n"
+                                         "logging.channels.file.formatter.class = PatternFormatter\n"
+                                         "logging.channels.file.formatter.pattern = %p|%t\n");
+}
+
+AgentResult AgentFixture::Run(const std::vector<std::string>& arguments, const std::map<std::string, std::string>& environment)
+{
+    std::vector<std::string> all{"--config", "conf/tarvel.properties"};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    AgentResult result = AgentProcess::Run(all, work.Path(), environment);
+    EXPECT_FALSE(result.timedOut) << "the agent did not end in time";
+    return result;
+}
+
+AgentResult AgentFixture::RunItems(const std::vector<std::string>& workItems, const std::vector<std::string>& more)
+{
+    std::vector<std::string> arguments{"--name", "agent-1", "--script", "scripts"};
+    for (const std::string& item : workItems)
+    {
+        arguments.push_back("--workitem");
+        arguments.push_back(item);
+    }
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return Run(arguments);
+}
+
+std::string AgentFixture::WorkItemXml(const std::string& id, const std::string& task,
+                                      const std::vector<std::pair<std::string, std::string>>& parameters)
+{
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<workitem id=\"" + Escape(id) + "\">\n  <task type=\"" +
+                      Escape(task) + "\">\n";
+    for (const auto& parameter : parameters)
+        xml += "    <parameter name=\"" + Escape(parameter.first) + "\">" + Escape(parameter.second) + "</parameter>\n";
+    return xml + "  </task>\n</workitem>\n";
+}
+
+void AgentFixture::Script(const std::string& relative, const std::string& body) const
+{
+    work.Write("scripts/" + relative, "#!/bin/sh\n" + body, 0755);
+}
+
+std::string AgentFixture::Log() const
+{
+    return TempDirectory::Read(work / "agent.log");
+}
+
+bool AgentFixture::Logged(const std::string& priority, const std::string& text) const
+{
+    const std::string log = "\n" + Log();
+    return log.find("\n" + priority + "|" + text + "\n") != std::string::npos;
+}
+
+std::string AgentFixture::Read(const std::string& relative) const
+{
+    return TempDirectory::Read(work / relative);
+}
+
+void AgentFixture::Remove(const std::string& relative) const
+{
+    Poco::File file(work / relative);
+    if (file.exists())
+        file.remove(true);
+}
+
+std::map<std::string, std::string> AgentFixture::FakeUuid() const
+{
+    work.Write("bin/hvqcfg-info", "#!/bin/sh\necho 00112233-4455-6677-8899-AABBCCDDEEFF\n", 0755);
+    return {{"PATH", work / "bin"}};
+}
