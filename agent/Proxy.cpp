@@ -1,9 +1,141 @@
 #include "Proxy.h"
+
+#include "AXIS/axis2_stub_ProxyAgentService.h"
+#include "WorkItem.h"
+#include "WorkItemResponse.h"
+
+#include <Poco/Logger.h>
+
+#include <memory>
+#include <sstream>
 #include <stdexcept>
+
+namespace
+{
+Poco::Logger& ProxyLogger()
+{
+    return Poco::Logger::get("Application.Proxy");
+}
+
+std::string EngineErrorText(const axutil_env_t* env)
+{
+    const axis2_char_t* text = env && env->error ? axutil_error_get_message(env->error) : nullptr;
+    return text ? text : "";
+}
+} // namespace
+
 Proxy::Proxy(const std::string& clientHome, const std::string& endpointUri, const std::string& axisLogFile)
-    : clientHome(clientHome), endpointUri(endpointUri), axisLogFile(axisLogFile), axisLogLevel(6), env(nullptr), stub(nullptr) {}
-Proxy::~Proxy() = default;
-WorkItem* Proxy::GetWorkItem(const std::string&) { return nullptr; }
-void Proxy::Initialize() { throw std::runtime_error("network mode pending"); }
-void Proxy::SendWorkItemComplete(const WorkItemResponse&) {}
-void Proxy::SanitizeWorkItem(std::string&) {}
+    : clientHome(clientHome)
+    , endpointUri(endpointUri)
+    , axisLogFile(axisLogFile)
+    , axisLogLevel(6)
+    , env(nullptr)
+    , stub(nullptr)
+{
+}
+
+Proxy::~Proxy()
+{
+    if (env)
+    {
+        if (stub)
+            axis2_stub_free(stub, env);
+        axutil_env_free(env);
+    }
+}
+
+void Proxy::Initialize()
+{
+    env = axutil_env_create_all(axisLogFile.c_str(), static_cast<axutil_log_levels_t>(axisLogLevel));
+    if (!env)
+        throw std::runtime_error("Error! The SOAP engine's environment could not be created");
+    stub = axis2_stub_create_ProxyAgentService(env, clientHome.c_str(), endpointUri.c_str());
+    if (axutil_env_check_status(env) != AXIS2_SUCCESS || !stub)
+    {
+        const std::string text = EngineErrorText(env);
+        throw std::runtime_error(text.empty() ? "Error!" : "Error! " + text);
+    }
+}
+
+WorkItem* Proxy::GetWorkItem(const std::string& agentId)
+{
+    Poco::Logger& logger = ProxyLogger();
+    adb_GetWorkItem_t* request = adb_GetWorkItem_create_with_values(env, const_cast<axis2_char_t*>(agentId.c_str()));
+    adb_GetWorkItemResponse_t* response = axis2_stub_op_ProxyAgentService_GetWorkItem(stub, env, request);
+
+    // The records are freed on every way out, the parser's exception included.
+    struct Release
+    {
+        const axutil_env_t* env;
+        adb_GetWorkItem_t* request;
+        adb_GetWorkItemResponse_t* response;
+        ~Release()
+        {
+            adb_GetWorkItem_free(request, env);
+            adb_GetWorkItemResponse_free(response, env);
+        }
+    } release{env, request, response};
+
+    const int errorNumber = env->error->error_number;
+    if (errorNumber != AXIS2_ERROR_NONE && errorNumber != AXIS2_ERROR_INVALID_NULL_PARAM)
+    {
+        poco_error(logger, "\n\n\n\n");
+        poco_error(logger, "Error returned by axis2: " + EngineErrorText(env));
+        poco_error(logger, "This error code may indicate an incorrect endpoint address " + endpointUri +
+                               ", or a certificate issue.");
+        poco_error(logger, "Consult axis2 log file at axis2/logs for more detail\n\n\n\n");
+        return nullptr;
+    }
+
+    const axis2_char_t* result = adb_GetWorkItemResponse_get_GetWorkItemResult(response, env);
+    if (!result)
+    {
+        poco_information(logger, "\n\n\n\n");
+        poco_information(logger, "No workitem currently available\n\n\n\n");
+        return nullptr;
+    }
+    std::string text(result);
+    SanitizeWorkItem(text);
+    std::unique_ptr<WorkItem> item(new WorkItem);
+    item->Parse(text);
+    return item.release();
+}
+
+void Proxy::SendWorkItemComplete(const WorkItemResponse& response)
+{
+    std::ostringstream stream;
+    stream << response;
+    const std::string text = stream.str();
+
+    adb_WorkItemComplete_t* request = adb_WorkItemComplete_create_with_values(env, const_cast<axis2_char_t*>(text.c_str()));
+    adb_WorkItemCompleteResponse_t* reply = axis2_stub_op_ProxyAgentService_WorkItemComplete(stub, env, request);
+    if (!reply)
+    {
+        // The server's copy of the outcome is lost: say so, with the engine's reason.
+        Poco::Logger& logger = ProxyLogger();
+        poco_error(logger, "The work item response could not be delivered to " + endpointUri + ": " + EngineErrorText(env));
+    }
+    adb_WorkItemComplete_free(request, env);
+    adb_WorkItemCompleteResponse_free(reply, env);
+}
+
+void Proxy::SanitizeWorkItem(std::string& text)
+{
+    // Only the XML declaration at the very start may carry the encoding; a value further on that
+    // happens to contain "encoding=" is content and stays untouched.
+    const std::size_t declaration = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    if (text.compare(declaration, 5, "<?xml") != 0)
+        return;
+    const std::size_t end = text.find("?>", declaration);
+    const std::size_t start = text.find("encoding=", declaration);
+    if (start == std::string::npos || (end != std::string::npos && start > end))
+        return;
+    const std::size_t open = text.find_first_of("\"'", start);
+    const std::size_t close = open == std::string::npos || (end != std::string::npos && open > end)
+                                  ? std::string::npos
+                                  : text.find_first_of("\"'", open + 1);
+    if (close == std::string::npos || (end != std::string::npos && close > end))
+        text.erase(start, end == std::string::npos ? std::string::npos : end - start);
+    else
+        text.erase(start, close - start + 1);
+}
