@@ -1,0 +1,60 @@
+/*
+ * Error-handling macros used throughout generated code (AXIS2_ERROR_SET,
+ * AXIS2_PARAM_CHECK, AXIS2_ENV_CHECK) and small helpers such as XML quoting.
+ */
+#ifndef AXUTIL_UTILS_H
+#define AXUTIL_UTILS_H
+
+#include <axutil_utils_defines.h>
+#include <axutil_allocator.h>
+#include <axutil_error.h>
+#include <axutil_log.h>
+#include <axutil_env.h>
+#include <axutil_string.h>
+
+#ifdef __cplusplus
+extern "C"
+{
+#endif
+
+#define AXIS2_ENV_CHECK(env, error_return)
+
+#define AXIS2_ERROR_SET(error, error_number, status_code) \
+    do { \
+        AXIS2_ERROR_SET_ERROR_NUMBER(error, error_number); \
+        AXIS2_ERROR_SET_STATUS_CODE(error, status_code); \
+    } while (0)
+
+/* Returns `error_return` with INVALID_NULL_PARAM/FAILURE when `object` is
+ * NULL; otherwise records status SUCCESS. */
+#define AXIS2_PARAM_CHECK(error, object, error_return) \
+    do { \
+        if (!(object)) { \
+            AXIS2_ERROR_SET_ERROR_NUMBER(error, AXIS2_ERROR_INVALID_NULL_PARAM); \
+            AXIS2_ERROR_SET_STATUS_CODE(error, AXIS2_FAILURE); \
+            return error_return; \
+        } \
+        AXIS2_ERROR_SET_STATUS_CODE(error, AXIS2_SUCCESS); \
+    } while (0)
+
+#define AXIS2_PARAM_CHECK_VOID(error, object) \
+    do { \
+        if (!(object)) { \
+            AXIS2_ERROR_SET_ERROR_NUMBER(error, AXIS2_ERROR_INVALID_NULL_PARAM); \
+            AXIS2_ERROR_SET_STATUS_CODE(error, AXIS2_FAILURE); \
+            return; \
+        } \
+        AXIS2_ERROR_SET_STATUS_CODE(error, AXIS2_SUCCESS); \
+    } while (0)
+
+/* Escapes '&', '<', '>' (and '"' when `quotes`) as XML entity references.
+ * Returns NULL when nothing needs escaping (use the input as it is), else a
+ * new string to release with AXIS2_FREE. */
+AXIS2_EXTERN axis2_char_t *AXIS2_CALL
+axutil_xml_quote_string(const axutil_env_t *env, const axis2_char_t *s, axis2_bool_t quotes);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* AXUTIL_UTILS_H */
