@@ -1,0 +1,180 @@
+#!/bin/sh
+# Runs tarvel-provision against a fake agent whose runs end with a scripted list of statuses, and
+# a fake sleep that records its delay instead of waiting.
+# Usage: provision_wrapper.sh WRAPPER LOCALSTATEDIR (the /var of the installation)
+set -u
+
+wrapper=$1
+var=$2
+real_sleep=$(command -v sleep)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failures=0
+
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# expect_file WHAT FILE EXPECTED: compares a file's lines with EXPECTED.
+expect_file() {
+    if [ "$(cat "$2" 2>/dev/null)" != "$3" ]; then
+        fail "$1"
+        printf 'expected:\n%s\nactual:\n' "$3" >&2
+        cat "$2" >&2
+    fi
+}
+
+mkdir -p "$tmp/bin" "$tmp/etc"
+# The fake agent: each run takes the next status from $FAKE/statuses and logs itself to
+# $FAKE/events; "crash" ends it by a signal, "hang" makes it wait until it is killed.
+cat >"$tmp/bin/fake-agent" <<'EOF'
+#!/bin/sh
+run=$(($(grep -c '^run' "$FAKE/events") + 1))
+status=$(sed -n "${run}p" "$FAKE/statuses")
+printf '%s\n' "$@" >"$FAKE/args"
+pwd >"$FAKE/cwd"
+echo "run ${status:-beyond the list}" >>"$FAKE/events"
+case $status in
+    '') exit 255 ;;
+    crash) kill -s KILL $$ ;;
+    hang) echo $$ >"$FAKE/child"; exec "$REAL_SLEEP" 30 ;;
+    *) exit "$status" ;;
+esac
+EOF
+cat >"$tmp/bin/sleep" <<'EOF'
+#!/bin/sh
+echo "sleep $*" >>"$FAKE/events"
+if [ -e "$FAKE/slow" ]; then
+    echo $$ >"$FAKE/child"
+    exec "$REAL_SLEEP" 30
+fi
+EOF
+chmod +x "$tmp/bin/fake-agent" "$tmp/bin/sleep"
+
+# start STATUS...: a fresh case whose agent runs end with these statuses.
+start() {
+    rm -rf "$tmp/state" "$tmp/events" "$tmp/args" "$tmp/cwd" "$tmp/slow" "$tmp/child" "$tmp/err"
+    : >"$tmp/events"
+    printf '%s\n' "$@" >"$tmp/statuses"
+}
+
+# Every run of the wrapper uses the fakes and this directory instead of the machine's files.
+export FAKE="$tmp" REAL_SLEEP="$real_sleep" PATH="$tmp/bin:$PATH" \
+    TARVEL_PROGRAM="$tmp/bin/fake-agent" TARVEL_DEFAULTS="$tmp/defaults" \
+    TARVEL_MARKER="$tmp/state/provisioned" TARVEL_CONFIG_DIR="$tmp/etc" \
+    TARVEL_DELAY_INITIAL=5 TARVEL_DELAY_MAX=15
+
+# provision [VARIABLE=VALUE...]: runs the wrapper, bounded in time; "timeout --foreground" passes
+# a SIGTERM on to the wrapper alone.
+provision() {
+    env "$@" timeout --foreground 20 sh "$wrapper" 2>"$tmp/err"
+}
+
+# The argument list from the defaults file: values with blanks stay one argument, the extra
+# options are split at blanks but not expanded as file name patterns. The agent runs in the
+# configuration directory.
+touch "$tmp/a.xml"
+cat >"$tmp/defaults" <<EOF
+TARVEL_HOST=orvex.example:8443
+TARVEL_SSL=yes
+TARVEL_NAME="agent one"
+TARVEL_SCRIPT_ROOT=$tmp/scripts
+TARVEL_AXIS_LOG=$tmp/axis.log
+TARVEL_OPTIONS="--response=$tmp/out.xml --workitem $tmp/*.xml"
+EOF
+start 255
+provision
+expect_file "arguments from the defaults file" "$tmp/args" "--config=$tmp/etc/tarvel.properties
+--axis=$tmp/axis.log
+--host=orvex.example:8443
+--ssl
+--name=agent one
+--script=$tmp/scripts
+--response=$tmp/out.xml
+--workitem
+$tmp/*.xml"
+expect_file "working directory" "$tmp/cwd" "$tmp/etc"
+
+# Without a defaults file: no host, SSL or name, and the installed paths.
+rm "$tmp/defaults"
+start 255
+provision
+expect_file "arguments without a defaults file" "$tmp/args" "--config=$tmp/etc/tarvel.properties
+--axis=$var/log/tarvel/tarvel-axis.log
+--script=$var/lib/tarvel/scripts"
+
+# A TARVEL_SSL that is neither yes nor no stops before any run.
+echo "TARVEL_SSL=maybe" >"$tmp/defaults"
+start 255
+provision
+status=$?
+[ "$status" -eq 1 ] || fail "a wrong TARVEL_SSL: status $status, expected 1"
+expect_file "a wrong TARVEL_SSL runs nothing" "$tmp/events" ""
+rm "$tmp/defaults"
+
+# The whole sequence: status 1 doubles the delay up to the maximum, 0 runs again at once and
+# starts the delays anew, a crash counts as 1, 255 writes the marker and nothing runs after it.
+start 1 1 1 1 0 1 crash 255 1
+provision JOURNAL_STREAM=8:1234
+status=$?
+[ "$status" -eq 0 ] || fail "after status 255: status $status, expected 0"
+expect_file "runs and delays" "$tmp/events" "run 1
+sleep 5
+run 1
+sleep 10
+run 1
+sleep 15
+run 1
+sleep 15
+run 0
+run 1
+sleep 5
+run crash
+sleep 10
+run 255"
+[ -s "$tmp/state/provisioned" ] || fail "no marker after status 255"
+# One line per run, with its journal priority.
+[ "$(wc -l <"$tmp/err")" -eq 8 ] || fail "expected 8 status lines"
+grep -q '^<4>.*status 137' "$tmp/err" || fail "the crash is not logged as a warning with its status"
+[ "$(grep -c '^<5>' "$tmp/err")" -eq 7 ] || fail "expected 7 notices"
+cat "$tmp/err"
+
+# stop_during WHAT: SIGTERM while the agent runs or the wrapper waits ends the wrapper at once
+# with status 0, ends its child, and starts no other run.
+stop_during() {
+    timeout --foreground 20 sh "$wrapper" 2>"$tmp/err" &
+    pid=$!
+    tries=0
+    while [ ! -s "$tmp/child" ] && [ "$tries" -lt 50 ]; do
+        "$real_sleep" 0.1
+        tries=$((tries + 1))
+    done
+    stopped_at=$(date +%s)
+    kill -TERM "$pid"
+    wait "$pid"
+    status=$?
+    [ "$status" -eq 0 ] || fail "SIGTERM during $1: status $status, expected 0"
+    [ $(($(date +%s) - stopped_at)) -lt 5 ] || fail "SIGTERM during $1 took 5 s or more"
+    if kill -0 "$(cat "$tmp/child")" 2>/dev/null; then
+        fail "SIGTERM during $1 left the child running"
+        kill "$(cat "$tmp/child")"
+    fi
+    [ ! -e "$tmp/state/provisioned" ] || fail "SIGTERM during $1 wrote the marker"
+    grep -q stopped "$tmp/err" || fail "SIGTERM during $1 is not logged"
+}
+start 1 255
+touch "$tmp/slow"
+stop_during "a delay"
+expect_file "no run after SIGTERM during a delay" "$tmp/events" "run 1
+sleep 5"
+
+start hang 255
+stop_during "a run"
+expect_file "no run after SIGTERM during a run" "$tmp/events" "run hang"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "provision_wrapper: all checks passed"
