@@ -1,0 +1,120 @@
+/*
+ * adb_SendPingResponse.c
+ */
+#include "adb_SendPingResponse.h"
+#include "adb_runtime.h"
+
+static const adb_property_t adb_SendPingResponse_properties[] = {
+    { "message", ADB_TYPE_STRING, NULL, AXIS2_TRUE },
+};
+
+static const adb_type_t adb_SendPingResponse_type = {
+    "SendPingResponse", "SendPingResponse", ADB_SERVICE_NAMESPACE, ADB_KIND_MESSAGE,
+    1, adb_SendPingResponse_properties, __FILE__
+};
+
+struct adb_SendPingResponse
+{
+    adb_record_t record;
+};
+
+AXIS2_EXTERN adb_SendPingResponse_t *AXIS2_CALL
+adb_SendPingResponse_create(const axutil_env_t *env)
+{
+    return (adb_SendPingResponse_t *) adb_record_create(env, &adb_SendPingResponse_type);
+}
+
+AXIS2_EXTERN adb_SendPingResponse_t *AXIS2_CALL
+adb_SendPingResponse_create_with_values(const axutil_env_t *env,
+    axis2_char_t *_message)
+{
+    adb_SendPingResponse_t *adb_obj = adb_SendPingResponse_create(env);
+    if (!adb_obj)
+    {
+        return NULL;
+    }
+    if (adb_SendPingResponse_set_message(adb_obj, env, _message) != AXIS2_SUCCESS)
+    {
+        adb_SendPingResponse_free(adb_obj, env);
+        return NULL;
+    }
+    return adb_obj;
+}
+
+AXIS2_EXTERN axis2_status_t AXIS2_CALL
+adb_SendPingResponse_free(adb_SendPingResponse_t *_SendPingResponse, const axutil_env_t *env)
+{
+    return adb_record_free((adb_record_t *) _SendPingResponse, env);
+}
+
+AXIS2_EXTERN axis2_char_t *AXIS2_CALL
+adb_SendPingResponse_free_popping_value(adb_SendPingResponse_t *_SendPingResponse, const axutil_env_t *env)
+{
+    return adb_record_free_popping_value((adb_record_t *) _SendPingResponse, env).text;
+}
+
+/* message */
+AXIS2_EXTERN axis2_char_t *AXIS2_CALL
+adb_SendPingResponse_get_message(adb_SendPingResponse_t *_SendPingResponse, const axutil_env_t *env)
+{
+    return adb_record_get((adb_record_t *) _SendPingResponse, env, 0).text;
+}
+
+AXIS2_EXTERN axis2_status_t AXIS2_CALL
+adb_SendPingResponse_set_message(adb_SendPingResponse_t *_SendPingResponse, const axutil_env_t *env,
+    const axis2_char_t *arg_message)
+{
+    return adb_record_set_text((adb_record_t *) _SendPingResponse, env, 0, arg_message);
+}
+
+AXIS2_EXTERN axis2_status_t AXIS2_CALL
+adb_SendPingResponse_reset_message(adb_SendPingResponse_t *_SendPingResponse, const axutil_env_t *env)
+{
+    return adb_record_reset((adb_record_t *) _SendPingResponse, env, 0);
+}
+
+AXIS2_EXTERN axis2_bool_t AXIS2_CALL
+adb_SendPingResponse_is_message_nil(adb_SendPingResponse_t *_SendPingResponse, const axutil_env_t *env)
+{
+    return adb_record_is_nil((adb_record_t *) _SendPingResponse, env, 0);
+}
+
+AXIS2_EXTERN axis2_status_t AXIS2_CALL
+adb_SendPingResponse_set_message_nil(adb_SendPingResponse_t *_SendPingResponse, const axutil_env_t *env)
+{
+    return adb_record_reset((adb_record_t *) _SendPingResponse, env, 0);
+}
+
+AXIS2_EXTERN axis2_status_t AXIS2_CALL
+adb_SendPingResponse_deserialize(adb_SendPingResponse_t *_SendPingResponse, const axutil_env_t *env,
+    axiom_node_t **dp_parent, axis2_bool_t *dp_is_early_node_valid, axis2_bool_t dont_care_minoccurs)
+{
+    return adb_record_deserialize((adb_record_t *) _SendPingResponse, env, dp_parent, dp_is_early_node_valid, dont_care_minoccurs);
+}
+
+AXIS2_EXTERN void AXIS2_CALL
+adb_SendPingResponse_declare_parent_namespaces(adb_SendPingResponse_t *_SendPingResponse, const axutil_env_t *env,
+    axiom_element_t *parent_element, axutil_hash_t *namespaces, int *next_ns_index)
+{
+    adb_record_declare_parent_namespaces((adb_record_t *) _SendPingResponse, env, parent_element, namespaces, next_ns_index);
+}
+
+AXIS2_EXTERN axiom_node_t *AXIS2_CALL
+adb_SendPingResponse_serialize(adb_SendPingResponse_t *_SendPingResponse, const axutil_env_t *env,
+    axiom_node_t *om_node, axiom_element_t *om_element, int tag_closed, axutil_hash_t *namespaces,
+    int *next_ns_index)
+{
+    return adb_record_serialize((adb_record_t *) _SendPingResponse, env, om_node, om_element, tag_closed, namespaces, next_ns_index);
+}
+
+AXIS2_EXTERN axis2_bool_t AXIS2_CALL
+adb_SendPingResponse_is_particle(void)
+{
+    return AXIS2_FALSE;
+}
+
+AXIS2_EXTERN axis2_char_t *AXIS2_CALL
+adb_SendPingResponse_get_property1(adb_SendPingResponse_t *_SendPingResponse, const axutil_env_t *env)
+{
+    return adb_SendPingResponse_get_message(_SendPingResponse, env);
+}
