@@ -4,6 +4,7 @@
 
 #include <openssl/evp.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <iostream>
@@ -112,7 +113,7 @@ std::string EncryptionHelpers_Encrypt(std::string plaintext)
     const std::size_t paddedLength = plaintext.size() / blockSize * blockSize + blockSize;
     const unsigned char pad = static_cast<unsigned char>(paddedLength - plaintext.size());
     std::vector<unsigned char> buffer(paddedLength, pad);
-    std::memcpy(buffer.data(), plaintext.data(), plaintext.size());
+    std::copy(plaintext.begin(), plaintext.end(), buffer.begin());
     std::vector<unsigned char> cipher(paddedLength);
     if (!Cbc(buffer.data(), paddedLength, cipher.data(), true))
         return std::string();
