@@ -3,9 +3,7 @@
 // Failures are reported by exceptions: std::runtime_error or POCO's own.
 #pragma once
 
-#include <Poco/Process.h>
-
-#include <map>
+#include <set>
 #include <string>
 
 class ScriptHost
@@ -28,5 +26,5 @@ public:
     static ScriptHost& System();
 
 private:
-    std::map<long, Poco::ProcessHandle> started;
+    std::set<long> started;
 };

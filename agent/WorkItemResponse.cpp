@@ -17,6 +17,7 @@
 
 #include <fstream>
 #include <ostream>
+#include <vector>
 
 using Poco::XML::AutoPtr;
 using Poco::XML::Document;
@@ -48,7 +49,10 @@ std::string ResultsPath(const std::string& scriptRoot)
     return path.toString();
 }
 
-/// Copies every "parameter" element of the results file (any prefix, any depth) into `result`.
+/// Copies every "parameter" element of the results file (any prefix, any depth) into `result`,
+/// after its only child so far, the message. appendChild walks the whole child list on every
+/// call, which is quadratic in the number of results; inserting right after the first child
+/// is constant time, so the parameters go in back to front.
 void CopyResultParameters(const std::string& path, Document* document, Element* result)
 {
     std::ifstream stream(path);
@@ -57,16 +61,21 @@ void CopyResultParameters(const std::string& path, Document* document, Element* 
     parser.setFeature(Poco::XML::DOMParser::FEATURE_FILTER_WHITESPACE, true);
     AutoPtr<Document> results = parser.parse(&source);
 
+    std::vector<Element*> found;
     Poco::XML::NodeIterator iterator(results, Poco::XML::NodeFilter::SHOW_ELEMENT);
     for (Node* node = iterator.nextNode(); node; node = iterator.nextNode())
     {
-        if (node->localName() != "parameter")
-            continue;
-        Element* found = static_cast<Element*>(node);
-        AutoPtr<Element> parameter = CreateElement(document, result, "parameter");
-        parameter->setAttribute("name", XmlText::Sanitize(found->getAttribute("name")));
-        Node* first = found->firstChild();
+        if (node->localName() == "parameter")
+            found.push_back(static_cast<Element*>(node));
+    }
+    Node* message = result->firstChild();
+    for (auto it = found.rbegin(); it != found.rend(); ++it)
+    {
+        AutoPtr<Element> parameter = document->createElement("parameter");
+        parameter->setAttribute("name", XmlText::Sanitize((*it)->getAttribute("name")));
+        Node* first = (*it)->firstChild();
         AppendText(document, parameter, first ? first->nodeValue() : std::string());
+        result->insertBefore(parameter, message->nextSibling());
     }
 }
 } // namespace
