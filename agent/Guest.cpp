@@ -19,7 +19,7 @@
 #include <Poco/Exception.h>
 #include <Poco/File.h>
 #include <Poco/Format.h>
-#include <Poco/LogStream.h>
+#include <Poco/Logger.h>
 #include <Poco/Path.h>
 #include <Poco/SAX/InputSource.h>
 #include <Poco/String.h>
@@ -29,10 +29,13 @@
 #include <Poco/Util/OptionSet.h>
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using Poco::Util::Option;
 using Poco::Util::OptionCallback;
@@ -62,6 +65,22 @@ bool ReadLine(std::istream& stream, std::string& line)
     if (stream.fail() && !stream.eof())
         stream.clear();
     return true;
+}
+
+/// Logs each line of `text` as one information message, the empty ones left out: what a
+/// Poco::LogStream does, without its call per character (a large work item's dump has millions).
+void LogLines(Poco::Logger& logger, const std::string& text)
+{
+    // A plain scan: find_first_of searches its set once per character of the text.
+    std::size_t start = 0;
+    for (std::size_t end = 0; end <= text.size(); ++end)
+    {
+        if (end < text.size() && text[end] != '\n' && text[end] != '\r')
+            continue;
+        if (end > start)
+            logger.information(text.substr(start, end - start));
+        start = end + 1;
+    }
 }
 } // namespace
 
@@ -251,7 +270,6 @@ int Guest::WorkItemLoop()
 
 int Guest::ProcessWorkItem(const std::string& agentId)
 {
-    Poco::LogStream logStream(logger(), Poco::Message::PRIO_INFORMATION);
     const Runner runner(scriptRoot);
     std::unique_ptr<WorkItem> item;
     try
@@ -265,7 +283,11 @@ int Guest::ProcessWorkItem(const std::string& agentId)
         WriteWorkItemProperties(item.get());
         poco_information_f1(logger(), "Fetched work item id=%s", item->id);
         if (logger().information())
-            logStream << *item << std::flush;
+        {
+            std::ostringstream dump;
+            dump << *item;
+            LogLines(logger(), dump.str());
+        }
 
         if (Poco::toLower(item->task) == "reboot")
         {
@@ -412,6 +434,13 @@ void Guest::WriteWorkItemProperties(WorkItem* item)
 
     if (directory.Exists())
     {
+        // The file holds the decrypted values: owner only from its creation on, whatever the umask.
+        const int descriptor = ::open(propertiesPath.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        if (descriptor >= 0)
+        {
+            ::fchmod(descriptor, 0600);
+            ::close(descriptor);
+        }
         std::ofstream properties(propertiesPath, std::ios::out | std::ios::trunc);
         if (properties)
             item->ExportPropertiesAsXml(properties);

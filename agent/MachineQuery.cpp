@@ -107,17 +107,22 @@ public:
         return Poco::toLower(Poco::trim(output));
     }
 };
-} // namespace
 
-std::string MachineQuery::GetUuid()
+/// The tools in the order they are asked.
+std::vector<std::unique_ptr<GetMachineUuid>> Queries()
 {
     std::vector<std::unique_ptr<GetMachineUuid>> queries;
     queries.emplace_back(new HalGetProperty);
     queries.emplace_back(new DmiDecodeWithArgs);
     queries.emplace_back(new DmiDecode);
     queries.emplace_back(new HvqCfgInfo);
+    return queries;
+}
+} // namespace
 
-    for (const auto& query : queries)
+std::string MachineQuery::GetUuid()
+{
+    for (const auto& query : Queries())
     {
         Poco::Logger& logger = Poco::Logger::get("Application.MachineQuery");
         Poco::Pipe output;
@@ -136,6 +141,11 @@ std::string MachineQuery::GetUuid()
         return query->lastUuid;
     }
     throw std::runtime_error("Failed to query machine for UUID");
+}
+
+std::string MachineQuery::ParseToolOutput(std::size_t index, const std::string& output)
+{
+    return Queries().at(index)->ParseOutput(output);
 }
 
 std::string MachineQuery::Swizzle(const std::string& uuid)

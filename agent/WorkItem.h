@@ -1,6 +1,7 @@
 // One unit of provisioning work addressed to this agent: an id, a task (the name of the task
 // directory whose scripts run) and named string properties, some of which may arrive encrypted.
-// Parse throws the XML parser's exception for a document that is not well-formed; the exports
+// Parse throws the XML parser's exception for a document that is not well-formed (and an
+// XMLException for one with markup longer than XmlText::markupLimit); the exports
 // throw std::runtime_error, before writing anything, for a property XML cannot carry.
 #pragma once
 

@@ -1,5 +1,8 @@
 #include "XmlText.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace
 {
 const char replacementCharacter[] = "\xEF\xBF\xBD";
@@ -83,4 +86,64 @@ std::string XmlText::Sanitize(const std::string& text)
         }
     }
     return result;
+}
+
+std::size_t XmlText::LongestMarkup(const std::string& text)
+{
+    const std::string_view view(text);
+    const std::size_t size = view.size();
+    // One past the end of `terminator` found from `from`, or the end of the text.
+    const auto through = [&](const char* terminator, std::size_t from) {
+        const std::size_t found = view.find(terminator, from);
+        return found == std::string_view::npos ? size : found + std::char_traits<char>::length(terminator);
+    };
+    std::size_t longest = 0;
+    std::size_t depth = 0;
+    std::size_t i = 0;
+    while (i < size)
+    {
+        if (view[i] != '<')
+        {
+            const std::size_t next = std::min(view.find('<', i), size);
+            if (depth == 0)
+                longest = std::max(longest, next - i);
+            i = next;
+            continue;
+        }
+        std::size_t end;
+        if (view.compare(i, 4, "<!--") == 0)
+            end = through("-->", i + 4);
+        else if (view.compare(i, 9, "<![CDATA[") == 0)
+        {
+            i = through("]]>", i + 9);
+            continue;
+        }
+        else if (view.compare(i, 2, "<?") == 0)
+            end = through("?>", i + 2);
+        else
+        {
+            // A tag or a declaration ends at the first ">" outside quoted values.
+            char quote = 0;
+            std::size_t j = i + 1;
+            for (; j < size; ++j)
+            {
+                const char c = view[j];
+                if (quote)
+                    quote = c == quote ? 0 : quote;
+                else if (c == '"' || c == '\'')
+                    quote = c;
+                else if (c == '>')
+                    break;
+            }
+            end = j < size ? j + 1 : size;
+            const char kind = i + 1 < size ? view[i + 1] : 0;
+            if (kind == '/')
+                depth -= depth > 0 ? 1 : 0;
+            else if (kind != '!' && !(j < size && view[j - 1] == '/'))
+                ++depth;
+        }
+        longest = std::max(longest, end - i);
+        i = end;
+    }
+    return longest;
 }

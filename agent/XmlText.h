@@ -1,6 +1,7 @@
 // Checks and repairs text before it goes into a document the agent writes. POCO's XML writer
 // stops silently at invalid UTF-8 and throws half-way through on characters that XML 1.0 cannot
-// carry, so every value is checked (or repaired) before any output is produced.
+// carry, so every value is checked (or repaired) before any output is produced. Also measures a
+// document before it is read, see LongestMarkup.
 #pragma once
 
 #include <string>
@@ -15,6 +16,17 @@ public:
     /// `text` with every invalid UTF-8 sequence and every character XML 1.0 forbids replaced by
     /// U+FFFD; valid text comes back unchanged.
     static std::string Sanitize(const std::string& text);
+
+    /// Length of the longest piece of `text` that the XML parser must take in whole: a tag with
+    /// its attributes, a comment, a processing instruction, a declaration, or text outside the
+    /// root element. Expat 2.5 rescans such a piece from its start for every 4 KiB block that
+    /// POCO hands it, so its parse time grows with the square of this length; character data
+    /// and CDATA content are passed on in parts and do not count. Well-formedness is not checked.
+    static std::size_t LongestMarkup(const std::string& text);
+
+    /// The longest markup accepted in a document from outside (256 KiB): a 50 MB reply then
+    /// still parses in about a second.
+    static constexpr std::size_t markupLimit = 256 * 1024;
 
 private:
     /// Length of the valid, XML-allowed character starting at `pos`, or 0 when there is none.

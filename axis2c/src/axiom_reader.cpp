@@ -2,7 +2,8 @@
 // Character data is accumulated in one buffer per text run, so even a very
 // large text node is assembled in linear time. Documents with a document
 // type declaration are refused: SOAP forbids them and they open the door to
-// entity expansion attacks.
+// entity expansion attacks; so are documents with oversized markup, which
+// the parser would take minutes over.
 #include "axiom_internal.h"
 
 #include <Poco/SAX/Attributes.h>
@@ -11,8 +12,10 @@
 #include <Poco/SAX/SAXException.h>
 #include <Poco/SAX/SAXParser.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -163,11 +166,77 @@ class TreeBuilder : public Poco::XML::ContentHandler, public Poco::XML::LexicalH
   std::vector<std::pair<std::string, std::string>> pending;
 };
 
+// Longest piece of markup the parser must take in whole: a tag with its
+// attributes, a comment, a processing instruction, a declaration, or text
+// outside the root element. Expat 2.5 rescans such a piece from its start for
+// every 4 KiB block POCO feeds it, so one 50 MB attribute would keep it busy
+// for minutes; character data and CDATA content go through in parts.
+size_t LongestMarkup(const char* data, size_t length) {
+  const std::string_view view(data, length);
+  auto through = [&](const char* terminator, size_t from) {
+    size_t found = view.find(terminator, from);
+    return found == std::string_view::npos ? length
+                                           : found + std::char_traits<char>::length(terminator);
+  };
+  size_t longest = 0;
+  size_t depth = 0;
+  size_t i = 0;
+  while (i < length) {
+    if (view[i] != '<') {
+      size_t next = std::min(view.find('<', i), length);
+      if (depth == 0) longest = std::max(longest, next - i);
+      i = next;
+      continue;
+    }
+    size_t end;
+    if (view.compare(i, 4, "<!--") == 0) {
+      end = through("-->", i + 4);
+    } else if (view.compare(i, 9, "<![CDATA[") == 0) {
+      i = through("]]>", i + 9);
+      continue;
+    } else if (view.compare(i, 2, "<?") == 0) {
+      end = through("?>", i + 2);
+    } else {
+      // A tag or a declaration ends at the first '>' outside quoted values.
+      char quote = 0;
+      size_t j = i + 1;
+      for (; j < length; ++j) {
+        char c = view[j];
+        if (quote)
+          quote = c == quote ? 0 : quote;
+        else if (c == '"' || c == '\'')
+          quote = c;
+        else if (c == '>')
+          break;
+      }
+      end = j < length ? j + 1 : length;
+      char kind = i + 1 < length ? view[i + 1] : 0;
+      if (kind == '/')
+        depth -= depth > 0 ? 1 : 0;
+      else if (kind != '!' && !(j < length && view[j - 1] == '/'))
+        ++depth;
+    }
+    longest = std::max(longest, end - i);
+    i = end;
+  }
+  return longest;
+}
+
+// Far beyond any tag of a SOAP reply, small enough that a reply of the
+// transport's largest size still parses in seconds.
+const size_t kMaxMarkupBytes = 256 * 1024;
+
 }  // namespace
 
 namespace axis2c {
 
 axiom_node* ParseDocument(const char* data, size_t length) {
+  size_t longest = LongestMarkup(data, length);
+  if (longest > kMaxMarkupBytes)
+    throw std::runtime_error(std::to_string(longest) +
+                             " bytes of markup in one piece (a tag, comment, declaration or "
+                             "text outside the root element), more than the " +
+                             std::to_string(kMaxMarkupBytes) + " accepted");
   TreeBuilder builder;
   Poco::XML::SAXParser parser;
   parser.setFeature(Poco::XML::XMLReader::FEATURE_NAMESPACES, true);

@@ -99,7 +99,8 @@ TEST(WorkItemResponse, FailureMessageIsEscapedAndReadsBack)
         << text;
     Poco::XML::DOMParser parser;
     Poco::XML::AutoPtr<Poco::XML::Document> document = parser.parseString(text);
-    EXPECT_EQ(document->getElementsByTagName("message")->item(0)->innerText(), message);
+    const Poco::XML::AutoPtr<Poco::XML::NodeList> messages = document->getElementsByTagName("message");
+    EXPECT_EQ(messages->item(0)->innerText(), message);
 }
 
 TEST(WorkItemResponse, MessageWithBytesXmlCannotCarryStillGivesAWholeDocument)
@@ -110,7 +111,8 @@ TEST(WorkItemResponse, MessageWithBytesXmlCannotCarryStillGivesAWholeDocument)
     Poco::XML::DOMParser parser;
     Poco::XML::AutoPtr<Poco::XML::Document> document;
     ASSERT_NO_THROW(document = parser.parseString(text));
-    EXPECT_EQ(document->getElementsByTagName("message")->item(0)->innerText(),
+    const Poco::XML::AutoPtr<Poco::XML::NodeList> messages = document->getElementsByTagName("message");
+    EXPECT_EQ(messages->item(0)->innerText(),
               "bad \xef\xbf\xbd and \xef\xbf\xbd\xef\xbf\xbd and cut \xef\xbf\xbd");
 }
 
