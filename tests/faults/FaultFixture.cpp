@@ -73,29 +73,6 @@ AgentResult FaultFixture::RunAgainst(const SoapServer& server)
     return Run({"--host", "127.0.0.1:" + std::to_string(server.Port()), "--name", "agent-1", "--script", "scripts"});
 }
 
-std::string FaultFixture::Scenario(const std::string& itemXml, const std::string& completion)
-{
-    return "{\"GetWorkItem\": {\"result\": " + JsonString(itemXml) + "}, \"WorkItemComplete\": " + completion + "}";
-}
-
-std::string FaultFixture::JsonString(const std::string& text)
-{
-    std::string json = "\"";
-    json.reserve(text.size() + 16);
-    for (char c : text)
-    {
-        switch (c)
-        {
-        case '"': json += "\\\""; break;
-        case '\\': json += "\\\\"; break;
-        case '\n': json += "\\n"; break;
-        case '\t': json += "\\t"; break;
-        default: json += c;
-        }
-    }
-    return json + "\"";
-}
-
 std::string FaultFixture::ReportOf(const SoapServer::Request& request)
 {
     if (request.operation != "WorkItemComplete")

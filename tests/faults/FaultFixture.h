@@ -28,10 +28,6 @@ protected:
     /// Runs against the server in network mode: --host, --name agent-1, --script scripts.
     AgentResult RunAgainst(const SoapServer& server);
 
-    /// The scenario serving `itemXml` for GetWorkItem and `completion` for WorkItemComplete.
-    static std::string Scenario(const std::string& itemXml, const std::string& completion = "{}");
-    /// `text` as a JSON string literal.
-    static std::string JsonString(const std::string& text);
 
     /// The response document a WorkItemComplete request carried.
     static std::string ReportOf(const SoapServer::Request& request);

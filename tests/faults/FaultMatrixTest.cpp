@@ -153,7 +153,7 @@ TEST_F(ServerFaults, TenMegabyteWorkItemFromTheServer)
     // The deadline covers the whole exchange: time enough for node-soap to write 10 MB.
     Timeout(30000);
     const std::string item = WorkItemXml("wi-1", "Setup", {{"Big", std::string(10 * 1024 * 1024, 'x')}});
-    SoapServer server(Scenario(item));
+    SoapServer server(SoapServer::WorkItemScenario(item));
     server.Start();
     const AgentResult result = RunAgainst(server);
     EXPECT_EQ(result.status, 0) << Errors();
@@ -211,7 +211,7 @@ TEST_F(ServerFaults, BrokenRepliesToTheReportAreLogged)
         SCOPED_TRACE(c.first);
         Remove("agent.log");
         Remove("scripts/ran");
-        SoapServer server(Scenario(WorkItemXml("wi-1", "Setup"), c.first));
+        SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-1", "Setup"), c.first));
         server.Start();
         const AgentResult result = RunAgainst(server);
         EXPECT_EQ(result.status, 0);

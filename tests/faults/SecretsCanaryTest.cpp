@@ -90,7 +90,7 @@ TEST_F(SecretsCanary, SecretStaysInThePropertiesFileOnEveryPath)
     {
         const std::string path = "network-" + task.first;
         work.Write("path", path);
-        server.SetScenario(Scenario(WorkItemXml("wi-1", task.first, {{"Secret", EncryptionHelpers_Encrypt(canary)},
+        server.SetScenario(SoapServer::WorkItemScenario(WorkItemXml("wi-1", task.first, {{"Secret", EncryptionHelpers_Encrypt(canary)},
                                                                      {"Secret.IsEncrypted", "true"}})));
         const AgentResult result = RunAgainst(server);
         EXPECT_EQ(result.status, task.first == "reboot" ? 1 : 0) << path;

@@ -17,23 +17,6 @@ namespace
 const std::string serviceNamespace = "http://orvex.example/Ostrel";
 const std::string canary = "canary-N3tw0rk-secret";
 
-std::string JsonString(const std::string& text)
-{
-    std::string json = "\"";
-    for (char c : text)
-    {
-        switch (c)
-        {
-        case '"': json += "\\\""; break;
-        case '\\': json += "\\\\"; break;
-        case '\n': json += "\\n"; break;
-        case '\t': json += "\\t"; break;
-        default: json += c;
-        }
-    }
-    return json + "\"";
-}
-
 /// The text of the first element `name` of the service namespace in a recorded request body.
 std::string ElementText(const std::string& body, const std::string& name)
 {
@@ -60,11 +43,6 @@ protected:
         return "127.0.0.1:" + std::to_string(server.Port());
     }
 
-    std::string ItemScenario(const std::string& itemXml, const std::string& completion = "{}")
-    {
-        return "{\"GetWorkItem\": {\"result\": " + JsonString(itemXml) + "}, \"WorkItemComplete\": " + completion + "}";
-    }
-
     void ExpectFourErrorLines(const std::string& endpoint)
     {
         const std::string log = Log();
@@ -81,7 +59,7 @@ protected:
 TEST_F(NetworkMode, WorkItemIsFetchedRunAndReported)
 {
     Script("Setup/01_run.sh", "cp properties.xml ../seen.xml\necho 'from the script' >> tarvellog.txt\n");
-    SoapServer server(ItemScenario(WorkItemXml("wi-7", "Setup", {{"HostName", "vm-01"}, {"Secret", EncryptionHelpers_Encrypt(canary)},
+    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-7", "Setup", {{"HostName", "vm-01"}, {"Secret", EncryptionHelpers_Encrypt(canary)},
                                                                 {"Secret.IsEncrypted", "true"}})));
     server.Start();
     const AgentResult result = RunAgainst(Host(server));
@@ -128,7 +106,7 @@ TEST_F(NetworkMode, EncodingDeclarationOfTheWorkItemIsIgnored)
     work.Write("scripts/Setup/.keep", "");
     std::string item = WorkItemXml("wi-8", "Setup", {{"Note", "encoding=\"x\" stays"}});
     item.replace(item.find("encoding=\"UTF-8\""), 16, "encoding=\"utf-16\"");
-    SoapServer server(ItemScenario(item));
+    SoapServer server(SoapServer::WorkItemScenario(item));
     server.Start();
     const AgentResult result = RunAgainst(Host(server));
     EXPECT_EQ(result.status, 0) << Log();
@@ -207,7 +185,7 @@ TEST_F(NetworkMode, MalformedClientHomeStopsTheStart)
 TEST_F(NetworkMode, FailedCompletionIsLoggedAndKeepsTheStatus)
 {
     work.Write("scripts/Setup/.keep", "");
-    SoapServer server(ItemScenario(WorkItemXml("wi-9", "Setup"), "{\"httpStatus\": 503, \"body\": \"busy\"}"));
+    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-9", "Setup"), "{\"httpStatus\": 503, \"body\": \"busy\"}"));
     server.Start();
     const AgentResult result = RunAgainst(Host(server));
     EXPECT_EQ(result.status, 0);
@@ -227,7 +205,7 @@ TEST_F(NetworkMode, HttpsNeedsTheServersCertificate)
         "-out server.pem 2>/dev/null";
     ASSERT_EQ(std::system(make.c_str()), 0);
     work.Write("scripts/Setup/.keep", "");
-    SoapServer server(ItemScenario(WorkItemXml("wi-10", "Setup")), work / "server.pem", work / "server.key");
+    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-10", "Setup")), work / "server.pem", work / "server.key");
     server.Start();
     const std::string host = "localhost:" + std::to_string(server.Port());
 

@@ -203,3 +203,22 @@ std::vector<SoapServer::Request> SoapServer::Requests() const {
     }
     return requests;
 }
+
+std::string SoapServer::WorkItemScenario(const std::string& itemXml, const std::string& completion) {
+    return "{\"GetWorkItem\": {\"result\": " + JsonString(itemXml) + "}, \"WorkItemComplete\": " + completion + "}";
+}
+
+std::string SoapServer::JsonString(const std::string& text) {
+    std::string json = "\"";
+    json.reserve(text.size() + 16);
+    for (char c : text) {
+        switch (c) {
+        case '"': json += "\\\""; break;
+        case '\\': json += "\\\\"; break;
+        case '\n': json += "\\n"; break;
+        case '\t': json += "\\t"; break;
+        default: json += c;
+        }
+    }
+    return json + "\"";
+}

@@ -43,6 +43,12 @@ public:
     // Every request so far, oldest first. A request is recorded before it is answered.
     std::vector<Request> Requests() const;
 
+    // The scenario that serves `itemXml` as the GetWorkItem result and answers WorkItemComplete
+    // with `completion` (a scenario entry; "{}" is the normal empty reply).
+    static std::string WorkItemScenario(const std::string& itemXml, const std::string& completion = "{}");
+    // `text` as a JSON string literal.
+    static std::string JsonString(const std::string& text);
+
 private:
     void Stop() noexcept;
 
