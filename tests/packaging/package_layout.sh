@@ -45,6 +45,7 @@ dpkg-deb -x "$deb" "$root" && dpkg-deb -e "$deb" "$root/DEBIAN" || exit 1
 
 # Every file and empty directory with its mode: nothing else (no test) is packaged.
 expect "packaged files" "0644 ./etc/default/tarvel
+0644 ./etc/logrotate.d/tarvel
 0640 ./etc/tarvel/axis2/axis2.xml
 0644 ./etc/tarvel/config.xml
 0644 ./etc/tarvel/tarvel.properties
@@ -58,6 +59,7 @@ expect "packaged files" "0644 ./etc/default/tarvel
     -printf '%#m %p\n' | sort -k2)"
 
 expect "conffiles" "/etc/default/tarvel
+/etc/logrotate.d/tarvel
 /etc/tarvel/axis2/axis2.xml
 /etc/tarvel/config.xml
 /etc/tarvel/tarvel.properties" "$(sort "$root/DEBIAN/conffiles")"
