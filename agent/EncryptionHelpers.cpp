@@ -141,6 +141,40 @@ std::string EncryptionHelpers_Decrypt(std::string text)
     return result;
 }
 
+bool EncryptionHelpers_TryDecrypt(const std::string& text, std::string& plaintext)
+{
+    // Whole base64: characters of the alphabet, then nothing but "=" padding (and the white space
+    // a pretty-printed document leaves after a value, which decoding has always ignored).
+    std::size_t end = 0;
+    while (end < text.size() && IsBase64Character(text[end]))
+        ++end;
+    std::size_t rest = end;
+    while (rest < text.size() && text[rest] == '=')
+        ++rest;
+    while (rest < text.size() && (text[rest] == ' ' || text[rest] == '\t' || text[rest] == '\n' || text[rest] == '\r'))
+        ++rest;
+    if (rest != text.size() || end % 4 == 1)
+        return false;
+    const std::string cipher = base64_decode(text);
+    if (cipher.empty() || cipher.size() % blockSize != 0)
+        return false;
+    std::vector<unsigned char> plain(cipher.size());
+    if (!Cbc(reinterpret_cast<const unsigned char*>(cipher.data()), cipher.size(), plain.data(), false))
+        return false;
+    // PKCS#7: the last byte gives the padding's length, 1 to 16, and every padding byte holds it.
+    const std::size_t pad = plain.back();
+    if (pad < 1 || pad > blockSize)
+        return false;
+    for (std::size_t i = plain.size() - pad; i < plain.size(); ++i)
+    {
+        if (plain[i] != pad)
+            return false;
+    }
+    plaintext.assign(reinterpret_cast<const char*>(plain.data()), plain.size() - pad);
+    OPENSSL_cleanse(plain.data(), plain.size());
+    return true;
+}
+
 bool ASSERT(std::string expected, std::string actual, std::string label)
 {
     const bool equal = expected == actual;

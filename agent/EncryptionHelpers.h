@@ -21,6 +21,13 @@ std::string EncryptionHelpers_Encrypt(std::string plaintext);
 /// key gives meaningless bytes, undetected.
 std::string EncryptionHelpers_Decrypt(std::string text);
 
+/// Decrypts `text` as EncryptionHelpers_Decrypt does, but returns false, leaving `plaintext`
+/// alone, when the text cannot be a value made by EncryptionHelpers_Encrypt: not whole base64
+/// (only "=" and then white space may follow the encoded characters), a decoded length that is
+/// not a whole, non-zero number of 16-byte blocks, or PKCS#7 padding that is not valid (which is
+/// what most values made under another key give).
+bool EncryptionHelpers_TryDecrypt(const std::string& text, std::string& plaintext);
+
 /// Self-checks against fixed vectors of the default key: one "[PASSED] "/"[FAILED] " line each.
 void EncryptionHelpers_Test_Encrypt();
 void EncryptionHelpers_Test_Decrypt();

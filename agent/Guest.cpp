@@ -2,12 +2,19 @@
 
 #include "BuildConfig.h"
 #include "FilesystemProxy.h"
+#include "LocalFile.h"
+#include "LogText.h"
 #include "MachineQuery.h"
 #include "Proxy.h"
+#include "RunInterrupted.h"
+#include "RunLock.h"
 #include "Runner.h"
+#include "StateDirectory.h"
 #include "TaskDirectory.h"
+#include "TaskFiles.h"
 #include "WorkItem.h"
 #include "WorkItemResponse.h"
+#include "XmlText.h"
 
 #include <Poco/DOM/Attr.h>
 #include <Poco/DOM/AutoPtr.h>
@@ -18,6 +25,8 @@
 #include <Poco/DOM/NodeIterator.h>
 #include <Poco/Exception.h>
 #include <Poco/File.h>
+#include <Poco/MemoryStream.h>
+#include <Poco/NumberParser.h>
 #include <Poco/Format.h>
 #include <Poco/Logger.h>
 #include <Poco/Path.h>
@@ -29,13 +38,9 @@
 #include <Poco/Util/OptionSet.h>
 
 #include <cstdlib>
-#include <fcntl.h>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using Poco::Util::Option;
 using Poco::Util::OptionCallback;
@@ -49,45 +54,16 @@ std::string ErrorText(const std::exception& exc)
     return poco ? poco->displayText() : std::string(exc.what());
 }
 
-/// Reads one line as the scripts' files are read: at most 255 characters, the line feed dropped.
-/// Returns false at the end of the file; a longer line comes back in several pieces.
-bool ReadLine(std::istream& stream, std::string& line)
-{
-    char buffer[256];
-    stream.getline(buffer, sizeof buffer);
-    const std::streamsize count = stream.gcount();
-    if (count == 0)
-        return false;
-    // Only a read that stopped at a line feed neither fails nor meets the end of the file.
-    const bool delimiterTaken = !stream.fail() && !stream.eof();
-    line.assign(buffer, static_cast<std::size_t>(delimiterTaken ? count - 1 : count));
-    // A line longer than the buffer sets failbit without reaching its end: go on with the rest.
-    if (stream.fail() && !stream.eof())
-        stream.clear();
-    return true;
-}
-
-/// Logs each line of `text` as one information message, the empty ones left out: what a
-/// Poco::LogStream does, without its call per character (a large work item's dump has millions).
-void LogLines(Poco::Logger& logger, const std::string& text)
-{
-    // A plain scan: find_first_of searches its set once per character of the text.
-    std::size_t start = 0;
-    for (std::size_t end = 0; end <= text.size(); ++end)
-    {
-        if (end < text.size() && text[end] != '\n' && text[end] != '\r')
-            continue;
-        if (end > start)
-            logger.information(text.substr(start, end - start));
-        start = end + 1;
-    }
-}
+/// How long a response may take to reach the server when the agent was asked to stop: one short
+/// attempt, since whoever stops the agent waits for it; what does not get through is kept.
+const long stoppingDeliveryMilliseconds = 5000;
 } // namespace
 
 Guest::Guest()
     : useSsl(false)
     , axisLogFile("tarvel-axis.log")
     , scriptRoot(".")
+    , network(nullptr)
 {
 }
 
@@ -231,11 +207,22 @@ int Guest::main(const std::vector<std::string>&)
             poco_information(logger(), "Using the filesystem proxy ...");
         else
             StartNetworkProxy();
+        OpenState();
+        Recover();
+        // Responses kept by an earlier run go first; while the server cannot take them, no new
+        // work is asked for, so that no script runs twice.
+        if (outbox && !outbox->DeliverAll(Courier(0)))
+            return 1;
         return WorkItemLoop();
+    }
+    catch (const RunInterrupted& exc)
+    {
+        poco_error_f1(logger(), "The agent stops after %s", StopSignals::Name(exc.signal));
+        return 1;
     }
     catch (const std::exception& exc)
     {
-        poco_error(logger(), ErrorText(exc));
+        poco_error(logger(), LogText::Escape(ErrorText(exc)));
         return 1;
     }
     catch (...)
@@ -251,8 +238,82 @@ void Guest::StartNetworkProxy()
     const std::string uri = MakeUri();
     poco_information_f1(logger(), "The Orvex endpoint is %s.", uri);
     poco_information(logger(), "The AXIS2C directory is axis2/.");
-    proxy.reset(new Proxy("axis2", uri, axisLogFile));
+    network = new Proxy("axis2", uri, axisLogFile);
+    proxy.reset(network);
     proxy->Initialize();
+}
+
+int Guest::SecondsSetting(const std::string& key, int defaultValue) const
+{
+    const std::string text = Poco::trim(config().getString(key, ""));
+    if (text.empty())
+        return defaultValue;
+    int value = 0;
+    if (!Poco::NumberParser::tryParse(text, value) || value < 0)
+        throw std::runtime_error(
+            Poco::format("The setting %s must be a whole number of seconds, not '%s'", key, LogText::Escape(text)));
+    return value;
+}
+
+void Guest::OpenState()
+{
+    limits.timeoutSeconds = SecondsSetting("tarvel.scriptTimeout", 0);
+    limits.graceSeconds = SecondsSetting("tarvel.stopGrace", 10);
+    std::string location = config().getString("tarvel.state", "");
+    if (location.empty())
+    {
+        Poco::Path path(scriptRoot);
+        path.makeDirectory();
+        path.pushDirectory(".tarvel");
+        path.makeAbsolute();
+        location = path.toString();
+    }
+    state.reset(new StateDirectory(location));
+    lock.reset(new RunLock(state->File("lock")));
+    if (network)
+        outbox.reset(new Outbox(*state, logger()));
+}
+
+void Guest::Recover()
+{
+    InFlightRecord record;
+    if (!InFlightRecord::Load(*state, record))
+        return;
+    const std::string message =
+        record.script.empty()
+            ? std::string("The previous run ended while the work item was handled; the agent was stopped")
+            : Poco::format("The previous run ended while '%s' ran; the agent was stopped", record.script);
+    poco_error_f2(logger(), "%s (work item id=%s)", LogText::Escape(message), LogText::Escape(record.id));
+    if (!record.taskDirectory.empty())
+    {
+        try
+        {
+            if (LocalFile::Remove(record.taskDirectory + "properties.xml"))
+            {
+                poco_information_f1(logger(), "Removed the properties.xml that the previous run left in '%s'",
+                                    LogText::Escape(record.taskDirectory));
+            }
+        }
+        catch (const std::exception& exc)
+        {
+            poco_error(logger(), LogText::Escape(exc.what()));
+        }
+    }
+    // The previous run may have stored its response already and failed just after.
+    if (outbox && !outbox->Holds(record.token))
+    {
+        WorkItemResponse response{record.id, false, record.task, message, scriptRoot};
+        outbox->Store(record.token, ResponseText(response, true));
+    }
+    InFlightRecord::Clear(*state);
+}
+
+Outbox::Courier Guest::Courier(long timeoutMilliseconds)
+{
+    Proxy* courier = network;
+    return [courier, timeoutMilliseconds](const std::string& document, std::string& reason) {
+        return courier->Deliver(document, reason, timeoutMilliseconds);
+    };
 }
 
 int Guest::WorkItemLoop()
@@ -260,7 +321,7 @@ int Guest::WorkItemLoop()
     int result = 1;
     for (const std::string& agentId : agentIds)
     {
-        poco_information_f1(logger(), "Requesting work for agent ID %s.", agentId);
+        poco_information_f1(logger(), "Requesting work for agent ID %s.", LogText::Escape(agentId));
         result = ProcessWorkItem(agentId);
         if (result <= 0)
             return result;
@@ -270,66 +331,94 @@ int Guest::WorkItemLoop()
 
 int Guest::ProcessWorkItem(const std::string& agentId)
 {
-    const Runner runner(scriptRoot);
+    const Runner runner(scriptRoot, ScriptHost::System(), limits);
     std::unique_ptr<WorkItem> item;
+    std::unique_ptr<StopSignals::Deferral> deferral;
+    bool reported = false;
+    bool reboot = false;
     try
     {
         poco_information(logger(), "Fetching a work item ...");
         item.reset(proxy->GetWorkItem(agentId));
         if (!item)
             return 1;
+        // From here to the stored response a stop signal is only noted: the item is wound up first.
+        deferral.reset(new StopSignals::Deferral);
+        BeginItem(*item);
         // Refuses a task that leads outside the script root before any file is touched.
         const TaskDirectory directory(scriptRoot, item->task);
+        const std::vector<std::string>& undecryptable = item->UndecryptableProperties();
+        if (!undecryptable.empty())
+            throw std::runtime_error(
+                Poco::format("The value of the property '%s' cannot be decrypted", undecryptable.front()));
+        if (directory.Exists())
+            directory.Verify();
         WriteWorkItemProperties(item.get());
-        poco_information_f1(logger(), "Fetched work item id=%s", item->id);
-        if (logger().information())
-        {
-            std::ostringstream dump;
-            dump << *item;
-            LogLines(logger(), dump.str());
-        }
+        poco_information_f1(logger(), "Fetched work item id=%s", LogText::Escape(item->id));
+        LogWorkItem(*item);
 
         if (Poco::toLower(item->task) == "reboot")
         {
+            reboot = true;
             RemoveWorkItemProperties(item.get());
-            const WorkItemResponse response{item->id, true, item->task, "", scriptRoot};
-            proxy->SendWorkItemComplete(response);
-            return 1;
+            WorkItemResponse response{item->id, true, item->task, "", scriptRoot};
+            Report(*item, response, ResponseText(response, false), *deferral, reported);
         }
-
-        runner.Execute(item->task);
-        RemoveWorkItemProperties(item.get());
-        RelayScriptLog(directory);
-        const WorkItemResponse response{item->id, true, item->task, "", scriptRoot};
-        std::ostringstream text;
-        text << response;
-        poco_information(logger(), text.str());
-        proxy->SendWorkItemComplete(response);
-        poco_information_f1(logger(), "Successfully sent the work item response for id=%s", item->id);
+        else
+        {
+            runner.Execute(item->task, [this](const std::string& script) { RecordScript(script); });
+            RecordScript("");
+            RemoveWorkItemProperties(item.get());
+            TaskFiles(scriptRoot, directory).RelayLog(logger());
+            WorkItemResponse response{item->id, true, item->task, "", scriptRoot};
+            Report(*item, response, ResponseText(response, false), *deferral, reported);
+        }
     }
     catch (const std::exception& exc)
     {
         const std::string error = ErrorText(exc);
-        poco_error(logger(), error);
-        if (item)
-            SendFailure(*item, error);
+        poco_error(logger(), LogText::Escape(error));
+        // A response already on its way is not followed by a second one.
+        if (item && !reported)
+            SendFailure(*item, error, *deferral, reported);
     }
+    if (const int signal = StopSignals::Received())
+        throw RunInterrupted(signal, Poco::format("The run was interrupted by %s", StopSignals::Name(signal)));
+    if (reboot && reported)
+        return 1;
     return CheckFinalStage(item.get());
 }
 
-void Guest::SendFailure(WorkItem& item, const std::string& error)
+void Guest::BeginItem(const WorkItem& item)
 {
-    std::string message = error;
-    // A refused task is answered without touching anything below its name.
+    inFlight = InFlightRecord();
+    inFlight.token = Outbox::NewToken();
+    inFlight.id = item.id;
+    inFlight.task = item.task;
     if (TaskDirectory::Accepts(item.task))
-    {
-        const TaskDirectory directory(scriptRoot, item.task);
-        RemoveWorkItemProperties(&item);
-        RelayScriptLog(directory);
-        message = ApplyErrorFile(directory, error);
-    }
+        inFlight.taskDirectory = TaskDirectory(scriptRoot, item.task).Path().toString();
+    inFlight.Save(*state);
+}
 
-    WorkItemResponse response{item.id, false, item.task, message, ""};
+void Guest::RecordScript(const std::string& script)
+{
+    inFlight.script = script;
+    inFlight.Save(*state);
+}
+
+void Guest::LogWorkItem(const WorkItem& item)
+{
+    // What the item's text dump shows, one message per property: a value's line breaks are
+    // escaped, so a property cannot pass for a line of the agent's own.
+    if (!logger().information())
+        return;
+    poco_information(logger(), "WorkItem: task=" + LogText::Escape(item.task) + ", id=" + LogText::Escape(item.id));
+    for (const auto& property : item.VisibleProperties())
+        poco_information(logger(), LogText::Escape(property.first) + " -> " + LogText::Escape(property.second));
+}
+
+std::string Guest::ResponseText(WorkItemResponse& response, bool fallBack)
+{
     std::ostringstream text;
     try
     {
@@ -337,49 +426,72 @@ void Guest::SendFailure(WorkItem& item, const std::string& error)
     }
     catch (const std::exception& exc)
     {
+        if (!fallBack)
+            throw;
         // The failure must reach the server even when the scripts' results file is unreadable.
         poco_error_f1(logger(), "The results file cannot be read; the failure is reported without result parameters: %s",
-                      ErrorText(exc));
+                      LogText::Escape(ErrorText(exc)));
         response.readResults = false;
         text.str("");
         text << response;
     }
-    poco_information(logger(), text.str());
-    proxy->SendWorkItemComplete(response);
+    return text.str();
 }
 
-void Guest::RelayScriptLog(const TaskDirectory& directory)
+void Guest::Report(const WorkItem& item, const WorkItemResponse& response, const std::string& text,
+                   StopSignals::Deferral& deferral, bool& reported)
 {
-    const std::string path = directory.File("tarvellog.txt");
-    if (!Poco::File(path).exists())
+    poco_information(logger(), text);
+    if (!outbox)
+    {
+        proxy->SendWorkItemComplete(response);
+        reported = true;
+        InFlightRecord::Clear(*state);
+        deferral.End();
+        poco_information_f1(logger(), "Successfully sent the work item response for id=%s", LogText::Escape(item.id));
         return;
-    std::ifstream stream(path);
-    std::string line;
-    while (ReadLine(stream, line))
-        poco_information(logger(), line);
+    }
+    const std::string entry = outbox->Store(inFlight.token, text);
+    reported = true;
+    InFlightRecord::Clear(*state);
+    deferral.End();
+    // After a stop signal one short attempt; a response that does not get through is kept.
+    outbox->Deliver(entry, Courier(StopSignals::Received() ? stoppingDeliveryMilliseconds : 0));
 }
 
-std::string Guest::ApplyErrorFile(const TaskDirectory& directory, const std::string& error)
+void Guest::SendFailure(WorkItem& item, const std::string& error, StopSignals::Deferral& deferral, bool& reported)
 {
-    const std::string path = directory.File("tarvelerror.txt");
-    if (!Poco::File(path).exists())
-        return error;
-    std::ifstream stream(path);
-    std::string line;
-    ReadLine(stream, line);
-    std::string message;
-    if (line == "OVERRIDE_ERROR_CONTEXT")
+    std::string message = error;
+    // A refused task, or one whose directory leads out or is open to others, is answered without
+    // touching anything below its name.
+    if (TaskDirectory::Accepts(item.task))
     {
-        if (!ReadLine(stream, line))
-            line.clear();
-        message = line;
+        const TaskDirectory directory(scriptRoot, item.task);
+        if (TaskFilesUsable(directory))
+        {
+            const TaskFiles files(scriptRoot, directory);
+            RemoveWorkItemProperties(&item);
+            files.RelayLog(logger());
+            message = files.ApplyErrorFile(error, logger());
+        }
     }
-    else
+    WorkItemResponse response{item.id, false, item.task, message, scriptRoot};
+    Report(item, response, ResponseText(response, true), deferral, reported);
+}
+
+bool Guest::TaskFilesUsable(const TaskDirectory& directory)
+{
+    if (!directory.Exists())
+        return true;
+    try
     {
-        message = error + " - " + line;
+        directory.Verify();
+        return true;
     }
-    poco_error(logger(), line);
-    return message;
+    catch (const std::exception&)
+    {
+        return false;
+    }
 }
 
 int Guest::CheckFinalStage(WorkItem* item)
@@ -393,7 +505,10 @@ int Guest::CheckFinalStage(WorkItem* item)
     if (!Poco::File(path).exists())
         return 0;
 
-    std::ifstream stream(path.toString());
+    // Every element's text is taken, which the DOM computes recursively: measured first.
+    const LocalFile::Contents file = LocalFile::ReadRegular(path.toString(), 16 * 1024 * 1024);
+    XmlText::CheckShape(file.text, Poco::format("The final-stage table '%s'", path.toString()));
+    Poco::MemoryInputStream stream(file.text.data(), file.text.size());
     Poco::XML::InputSource source(stream);
     Poco::XML::DOMParser parser;
     Poco::XML::AutoPtr<Poco::XML::Document> document = parser.parse(&source);
@@ -421,50 +536,12 @@ int Guest::CheckFinalStage(WorkItem* item)
 
 void Guest::WriteWorkItemProperties(WorkItem* item)
 {
-    // Without its directory a task cannot run; the runner reports that, so only files in
-    // directories that exist are written, and any failure there fails the item.
     const TaskDirectory directory(scriptRoot, item->task);
-    Poco::Path root(scriptRoot);
-    root.makeAbsolute();
-    root.makeDirectory();
-    const Poco::File rootDirectory(root);
-    const std::string propertiesPath = directory.File("properties.xml");
-    root.setFileName("workitem.xml");
-    const std::string workitemPath = root.toString();
-
-    if (directory.Exists())
-    {
-        // The file holds the decrypted values: owner only from its creation on, whatever the umask.
-        const int descriptor = ::open(propertiesPath.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-        if (descriptor >= 0)
-        {
-            ::fchmod(descriptor, 0600);
-            ::close(descriptor);
-        }
-        std::ofstream properties(propertiesPath, std::ios::out | std::ios::trunc);
-        if (properties)
-            item->ExportPropertiesAsXml(properties);
-        properties.close();
-        if (!properties)
-            throw std::runtime_error(Poco::format("The work item properties could not be written to '%s'", propertiesPath));
-    }
-    if (rootDirectory.exists() && rootDirectory.isDirectory())
-    {
-        std::ofstream workitem(workitemPath, std::ios::out | std::ios::trunc);
-        if (workitem)
-            item->ExportWorkitemAsXml(workitem);
-        workitem.close();
-        if (!workitem)
-            throw std::runtime_error(Poco::format("The work item could not be written to '%s'", workitemPath));
-    }
+    TaskFiles(scriptRoot, directory).Write(*item);
 }
 
 void Guest::RemoveWorkItemProperties(WorkItem* item)
 {
     const TaskDirectory directory(scriptRoot, item->task);
-    Poco::File properties(directory.File("properties.xml"));
-    // Only a file that is there and stays there is an error: the task directory may be missing,
-    // or a script may have removed the file itself.
-    if (properties.exists())
-        properties.remove(false);
+    TaskFiles(scriptRoot, directory).RemoveProperties();
 }

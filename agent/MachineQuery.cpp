@@ -1,5 +1,7 @@
 #include "MachineQuery.h"
 
+#include "LogText.h"
+
 #include <Poco/Format.h>
 #include <Poco/Logger.h>
 #include <Poco/Pipe.h>
@@ -137,7 +139,7 @@ std::string MachineQuery::GetUuid()
         if (handle.wait() != 0)
             continue;
         query->lastUuid = query->ParseOutput(text);
-        poco_information(logger, "uuid = " + query->lastUuid);
+        poco_information(logger, "uuid = " + LogText::Escape(query->lastUuid));
         return query->lastUuid;
     }
     throw std::runtime_error("Failed to query machine for UUID");

@@ -1,6 +1,7 @@
 #include "Proxy.h"
 
 #include "AXIS/axis2_stub_ProxyAgentService.h"
+#include "LogText.h"
 #include "WorkItem.h"
 #include "WorkItemResponse.h"
 
@@ -80,7 +81,7 @@ WorkItem* Proxy::GetWorkItem(const std::string& agentId)
     if (errorNumber != AXIS2_ERROR_NONE && errorNumber != AXIS2_ERROR_INVALID_NULL_PARAM)
     {
         poco_error(logger, "\n\n\n\n");
-        poco_error(logger, "Error returned by axis2: " + EngineErrorText(env));
+        poco_error(logger, "Error returned by axis2: " + LogText::Escape(EngineErrorText(env)));
         poco_error(logger, "This error code may indicate an incorrect endpoint address " + endpointUri +
                                ", or a certificate issue.");
         poco_error(logger, "Consult axis2 log file at axis2/logs for more detail\n\n\n\n");
@@ -105,18 +106,44 @@ void Proxy::SendWorkItemComplete(const WorkItemResponse& response)
 {
     std::ostringstream stream;
     stream << response;
-    const std::string text = stream.str();
-
-    adb_WorkItemComplete_t* request = adb_WorkItemComplete_create_with_values(env, const_cast<axis2_char_t*>(text.c_str()));
-    adb_WorkItemCompleteResponse_t* reply = axis2_stub_op_ProxyAgentService_WorkItemComplete(stub, env, request);
-    if (!reply)
+    std::string reason;
+    if (Deliver(stream.str(), reason) != Outbox::Delivery::Accepted)
     {
         // The server's copy of the outcome is lost: say so, with the engine's reason.
         Poco::Logger& logger = ProxyLogger();
-        poco_error(logger, "The work item response could not be delivered to " + endpointUri + ": " + EngineErrorText(env));
+        poco_error(logger, "The work item response could not be delivered to " + endpointUri + ": " +
+                               LogText::Escape(reason));
+    }
+}
+
+Outbox::Delivery Proxy::Deliver(const std::string& document, std::string& reason, long timeoutMilliseconds)
+{
+    axis2_svc_client_t* client = axis2_stub_get_svc_client(stub, env);
+    auto* options = client ? const_cast<axis2_options_t*>(axis2_svc_client_get_options(client, env)) : nullptr;
+    const long previousTimeout = options ? axis2_options_get_timeout_in_milli_seconds(options, env) : 0;
+    if (options && timeoutMilliseconds > 0)
+        axis2_options_set_timeout_in_milli_seconds(options, env, timeoutMilliseconds);
+    const int previousError = env->error->error_number;
+    const int previousStatus = env->error->status_code;
+
+    adb_WorkItemComplete_t* request =
+        adb_WorkItemComplete_create_with_values(env, const_cast<axis2_char_t*>(document.c_str()));
+    adb_WorkItemCompleteResponse_t* reply = axis2_stub_op_ProxyAgentService_WorkItemComplete(stub, env, request);
+    const bool fault = client && axis2_svc_client_get_last_response_has_fault(client, env);
+    Outbox::Delivery delivery = Outbox::Delivery::Accepted;
+    if (fault || !reply)
+    {
+        reason = EngineErrorText(env);
+        delivery = fault ? Outbox::Delivery::Rejected : Outbox::Delivery::Kept;
     }
     adb_WorkItemComplete_free(request, env);
     adb_WorkItemCompleteResponse_free(reply, env);
+
+    if (options && timeoutMilliseconds > 0)
+        axis2_options_set_timeout_in_milli_seconds(options, env, previousTimeout);
+    env->error->error_number = previousError;
+    env->error->status_code = previousStatus;
+    return delivery;
 }
 
 void Proxy::SanitizeWorkItem(std::string& text)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "IProxy.h"
+#include "Outbox.h"
 
 #include <string>
 
@@ -20,6 +21,13 @@ public:
     WorkItem* GetWorkItem(const std::string& agentId) override;
     void Initialize() override;
     void SendWorkItemComplete(const WorkItemResponse& response) override;
+
+    /// Sends one response document with WorkItemComplete and tells how it went: accepted,
+    /// rejected (the server answered with a SOAP fault) or kept (it did not get through: no
+    /// connection, a time-out, an HTTP error, an unreadable reply). `reason` gets the engine's
+    /// text. A positive `timeoutMilliseconds` bounds this one exchange. The engine's error state
+    /// is left as it was, so that the next GetWorkItem is judged on its own.
+    Outbox::Delivery Deliver(const std::string& document, std::string& reason, long timeoutMilliseconds = 0);
 
     /// Removes the encoding declaration of the XML declaration at the start of `text`: the text
     /// is already decoded, and a declaration such as utf-16 would make the parser misread it.

@@ -1,6 +1,9 @@
 #include "Runner.h"
 
-#include "ScriptHost.h"
+#include "LogText.h"
+#include "RunInterrupted.h"
+#include "StopSignals.h"
+#include "StrictModes.h"
 #include "TaskDirectory.h"
 
 #include <Poco/DirectoryIterator.h>
@@ -11,6 +14,7 @@
 #include <algorithm>
 #include <cctype>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <vector>
 
 namespace
@@ -19,9 +23,9 @@ namespace
 class WorkingDirectoryGuard
 {
 public:
-    WorkingDirectoryGuard(ScriptHost& host, const std::string& directory)
-        : host(host)
-        , previous(host.CurrentDirectory())
+    WorkingDirectoryGuard(ScriptHost& scriptHost, const std::string& directory)
+        : host(scriptHost)
+        , previous(scriptHost.CurrentDirectory())
     {
         host.ChangeDirectory(directory);
     }
@@ -48,15 +52,16 @@ private:
 };
 } // namespace
 
-Runner::Runner(const std::string& scriptRoot)
-    : Runner(scriptRoot, ScriptHost::System())
+Runner::Runner(const std::string& root)
+    : Runner(root, ScriptHost::System())
 {
 }
 
-Runner::Runner(const std::string& scriptRoot, ScriptHost& host)
+Runner::Runner(const std::string& root, ScriptHost& scriptHost, const ScriptLimits& scriptLimits)
     : locale()
-    , scriptRoot(scriptRoot)
-    , host(host)
+    , scriptRoot(root)
+    , host(scriptHost)
+    , limits(scriptLimits)
 {
 }
 
@@ -64,9 +69,15 @@ Runner::~Runner() = default;
 
 void Runner::Execute(const std::string& task) const
 {
+    Execute(task, [](const std::string&) {});
+}
+
+void Runner::Execute(const std::string& task, const std::function<void(const std::string&)>& starting) const
+{
     const TaskDirectory directory(scriptRoot.toString(), task);
     if (!directory.Exists())
         throw std::runtime_error(Poco::format("The path '%s' is not a directory!", task));
+    directory.Verify();
 
     std::vector<std::string> scripts;
     for (Poco::DirectoryIterator it(directory.Path()), end; it != end; ++it)
@@ -76,24 +87,43 @@ void Runner::Execute(const std::string& task) const
             scripts.push_back(entry.getFileName());
     }
     std::sort(scripts.begin(), scripts.end());
+    // All of them before any runs: a task is run whole or not at all when one was tampered with.
+    for (const std::string& script : scripts)
+        StrictModes::Check(directory.File(script), "script");
 
     Poco::Logger& logger = Poco::Logger::get("Application");
     const WorkingDirectoryGuard guard(host, directory.Path().toString());
     for (const std::string& script : scripts)
     {
-        poco_information_f1(logger, "Executing '%s' ...", script);
-        bool succeeded = false;
+        if (const int signal = StopSignals::Received())
+            throw RunInterrupted(signal, Poco::format("The run was interrupted by %s before '%s' ran",
+                                                      StopSignals::Name(signal), script));
+        poco_information_f1(logger, "Executing '%s' ...", LogText::Escape(script));
+        // The shell would run a directory or a device "successfully"; only a file is a script.
+        struct stat status;
+        if (::stat(directory.File(script).c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+            throw std::runtime_error(Poco::format("Failure executing script '%s': it is not a regular file", script));
+        starting(script);
+        ScriptEnd end;
         try
         {
             const long processId = host.StartScript(script);
-            poco_information_f1(logger, "Wait for completion of '%s'", script);
-            succeeded = host.WaitForScript(processId) == 0;
+            poco_information_f1(logger, "Wait for completion of '%s'", LogText::Escape(script));
+            end = host.WaitForScript(processId, limits);
         }
         catch (const std::exception& exc)
         {
-            poco_error_f2(logger, "Script '%s' could not be run: %s", script, std::string(exc.what()));
+            poco_error_f2(logger, "Script '%s' could not be run: %s", LogText::Escape(script),
+                          LogText::Escape(exc.what()));
+            end.status = -1;
         }
-        if (!succeeded)
+        if (end.stopSignal != 0)
+            throw RunInterrupted(end.stopSignal, Poco::format("The run was interrupted by %s while '%s' ran",
+                                                              StopSignals::Name(end.stopSignal), script));
+        if (end.timedOut)
+            throw std::runtime_error(
+                Poco::format("Script '%s' did not finish within %d s", script, limits.timeoutSeconds));
+        if (end.status != 0)
             throw std::runtime_error(Poco::format("Failure executing script '%s'", script));
     }
 }

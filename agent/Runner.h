@@ -1,28 +1,35 @@
 // Runs the scripts of one task: the entries of the task directory whose names start with two
 // digits and "_" and that are executable (or have ".bat" in their name), in byte order, each
 // through "/bin/sh" in the task directory, stopping at the first one that fails.
-// Failures throw std::runtime_error; the working directory is restored on every exit.
+// Failures throw std::runtime_error (RunInterrupted when the agent is asked to stop); the working
+// directory is restored on every exit.
 #pragma once
+
+#include "ScriptHost.h"
 
 #include <Poco/Path.h>
 
+#include <functional>
 #include <locale>
 #include <string>
-
-class ScriptHost;
 
 class Runner
 {
 public:
-    explicit Runner(const std::string& scriptRoot);
-    /// A runner whose process and directory calls go to `host` (tests fail them on purpose).
-    Runner(const std::string& scriptRoot, ScriptHost& host);
+    explicit Runner(const std::string& root);
+    /// A runner whose process and directory calls go to `scriptHost` (tests fail them on purpose),
+    /// each script bounded by `scriptLimits`.
+    Runner(const std::string& root, ScriptHost& scriptHost, const ScriptLimits& scriptLimits = ScriptLimits());
     ~Runner();
 
     /// Runs the task's scripts. Throws "The path '%s' is not a directory!" for a missing task
-    /// directory, "Failure executing script '%s'" for a script that fails, and a message naming
-    /// the directory when the working directory cannot be changed (then nothing runs).
+    /// directory, a refusal for a task directory outside the root or open to other users (then
+    /// nothing runs), "Failure executing script '%s'" for a script that fails or is no regular
+    /// file, "Script '%s' did not finish within %d s" for one that overruns its time limit, and
+    /// RunInterrupted when a stop signal arrives. `starting` is called with each script's name
+    /// before it starts.
     void Execute(const std::string& task) const;
+    void Execute(const std::string& task, const std::function<void(const std::string&)>& starting) const;
 
     /// The selection rule for one directory entry, given as its full path.
     bool IsFileToExecute(const Poco::Path& entry) const;
@@ -31,6 +38,7 @@ private:
     std::locale locale;
     Poco::Path scriptRoot;
     ScriptHost& host;
+    ScriptLimits limits;
 };
 
 /// `text` with "A"–"Z" lowered (classic locale).

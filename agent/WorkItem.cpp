@@ -13,7 +13,6 @@
 #include <Poco/MemoryStream.h>
 #include <Poco/SAX/InputSource.h>
 #include <Poco/String.h>
-#include <Poco/XML/XMLException.h>
 
 #include <istream>
 #include <iterator>
@@ -69,26 +68,7 @@ public:
         buffer += ' ';
         buffer += name;
         buffer += "=\"";
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < value.size(); ++i)
-        {
-            const char* replacement;
-            switch (value[i])
-            {
-            case '"': replacement = "&quot;"; break;
-            case '&': replacement = "&amp;"; break;
-            case '<': replacement = "&lt;"; break;
-            case '>': replacement = "&gt;"; break;
-            case '\t': replacement = "&#x9;"; break;
-            case '\n': replacement = "&#xA;"; break;
-            case '\r': replacement = "&#xD;"; break;
-            default: continue;
-            }
-            buffer.append(value, start, i - start);
-            buffer += replacement;
-            start = i + 1;
-        }
-        buffer.append(value, start, std::string::npos);
+        XmlText::AppendEscaped(buffer, value, true);
         buffer += '"';
     }
 
@@ -136,14 +116,10 @@ WorkItem::~WorkItem() = default;
 
 void WorkItem::Parse(std::istream& input)
 {
-    // Read whole and measured first: one oversized tag would keep the parser busy for minutes.
+    // Read whole and measured first: one oversized tag would keep the parser busy for minutes, and
+    // a deep enough nesting would overflow the stack of the DOM's recursive walks.
     const std::string text((std::istreambuf_iterator<char>(input)), std::istreambuf_iterator<char>());
-    const std::size_t longest = XmlText::LongestMarkup(text);
-    if (longest > XmlText::markupLimit)
-        throw Poco::XML::XMLException(Poco::format(
-            "The work item holds %z bytes of markup in one piece (a tag, comment, declaration or text outside the root "
-            "element), more than the %z accepted", longest,
-            static_cast<std::size_t>(XmlText::markupLimit)));
+    XmlText::CheckShape(text, "The work item");
     Poco::MemoryInputStream stream(text.data(), text.size());
     Poco::XML::DOMParser parser;
     parser.setFeature(Poco::XML::DOMParser::FEATURE_FILTER_WHITESPACE, true);
@@ -181,7 +157,16 @@ void WorkItem::Parse(std::istream& input)
     {
         if (properties.count(entry.first + encryptedSuffix))
         {
-            entry.second = EncryptionHelpers_Decrypt(entry.second);
+            // A value that cannot be one the server encrypted is kept from the scripts: the item
+            // fails rather than run with what a wrong key or a broken value decrypts to.
+            std::string plaintext;
+            if (entry.second.empty() || EncryptionHelpers_TryDecrypt(entry.second, plaintext))
+                entry.second.swap(plaintext);
+            else
+            {
+                undecryptable.push_back(entry.first);
+                entry.second.clear();
+            }
             visibleProperties.erase(entry.first);
         }
     }
@@ -191,6 +176,16 @@ void WorkItem::Parse(const std::string& text)
 {
     std::istringstream stream(text);
     Parse(stream);
+}
+
+const std::vector<std::string>& WorkItem::UndecryptableProperties() const
+{
+    return undecryptable;
+}
+
+const std::map<std::string, std::string>& WorkItem::VisibleProperties() const
+{
+    return visibleProperties;
 }
 
 std::string WorkItem::GetProperty(std::string name)

@@ -1,13 +1,15 @@
 // One unit of provisioning work addressed to this agent: an id, a task (the name of the task
 // directory whose scripts run) and named string properties, some of which may arrive encrypted.
 // Parse throws the XML parser's exception for a document that is not well-formed (and an
-// XMLException for one with markup longer than XmlText::markupLimit); the exports
-// throw std::runtime_error, before writing anything, for a property XML cannot carry.
+// XMLException for one with markup longer than XmlText::markupLimit or nested deeper than
+// XmlText::depthLimit); the exports throw std::runtime_error, before writing anything, for a
+// property XML cannot carry.
 #pragma once
 
 #include <iosfwd>
 #include <map>
 #include <string>
+#include <vector>
 
 class WorkItem
 {
@@ -20,6 +22,14 @@ public:
     /// of equal names wins) and every property marked by "<name>.isencrypted" decrypted.
     void Parse(std::istream& stream);
     void Parse(const std::string& text);
+
+    /// The names of the encrypted properties whose values cannot be decrypted (not base64, not
+    /// whole blocks, bad padding), in key order; their values are left empty. An item with any
+    /// must not be processed.
+    const std::vector<std::string>& UndecryptableProperties() const;
+
+    /// The properties that may be shown: every property less the decrypted ones.
+    const std::map<std::string, std::string>& VisibleProperties() const;
 
     /// The value stored under exactly `name` (decrypted if it was encrypted); empty when absent.
     std::string GetProperty(std::string name);
@@ -35,6 +45,7 @@ public:
 private:
     std::map<std::string, std::string> properties;
     std::map<std::string, std::string> visibleProperties;
+    std::vector<std::string> undecryptable;
 
 public:
     std::string id;

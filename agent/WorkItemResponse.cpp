@@ -1,43 +1,30 @@
 #include "WorkItemResponse.h"
 
+#include "LocalFile.h"
 #include "XmlText.h"
 
 #include <Poco/DOM/AutoPtr.h>
 #include <Poco/DOM/DOMParser.h>
-#include <Poco/DOM/DOMWriter.h>
 #include <Poco/DOM/Document.h>
 #include <Poco/DOM/Element.h>
 #include <Poco/DOM/NodeFilter.h>
 #include <Poco/DOM/NodeIterator.h>
-#include <Poco/DOM/Text.h>
-#include <Poco/File.h>
+#include <Poco/Format.h>
+#include <Poco/MemoryStream.h>
 #include <Poco/Path.h>
 #include <Poco/SAX/InputSource.h>
-#include <Poco/XML/XMLWriter.h>
 
-#include <fstream>
 #include <ostream>
+#include <stdexcept>
+#include <utility>
 #include <vector>
-
-using Poco::XML::AutoPtr;
-using Poco::XML::Document;
-using Poco::XML::Element;
-using Poco::XML::Node;
 
 namespace
 {
-AutoPtr<Element> CreateElement(Document* document, Element* parent, const std::string& name)
-{
-    AutoPtr<Element> element = document->createElement(name);
-    parent->appendChild(element);
-    return element;
-}
+/// Far more than a task's scripts report; a bound all the same, as they are read whole.
+const std::size_t resultsLimit = 16 * 1024 * 1024;
 
-void AppendText(Document* document, Element* element, const std::string& text)
-{
-    AutoPtr<Poco::XML::Text> node = document->createTextNode(XmlText::Sanitize(text));
-    element->appendChild(node);
-}
+using Results = std::vector<std::pair<std::string, std::string>>;
 
 std::string ResultsPath(const std::string& scriptRoot)
 {
@@ -49,34 +36,60 @@ std::string ResultsPath(const std::string& scriptRoot)
     return path.toString();
 }
 
-/// Copies every "parameter" element of the results file (any prefix, any depth) into `result`,
-/// after its only child so far, the message. appendChild walks the whole child list on every
-/// call, which is quadratic in the number of results; inserting right after the first child
-/// is constant time, so the parameters go in back to front.
-void CopyResultParameters(const std::string& path, Document* document, Element* result)
+/// The name and value of every "parameter" element of the results file (any prefix, any depth),
+/// in document order. Throws, before anything is written, for a file that is not a regular
+/// file, is too large, or cannot be read as XML.
+Results ReadResultParameters(const std::string& path)
 {
-    std::ifstream stream(path);
+    Results results;
+    const LocalFile::Contents file = LocalFile::ReadRegular(path, resultsLimit);
+    if (!file.found)
+        return results;
+    if (file.size > resultsLimit)
+        throw std::runtime_error(Poco::format("The results file '%s' is larger than %z bytes; it is not read", path,
+                                              resultsLimit));
+    XmlText::CheckShape(file.text, Poco::format("The results file '%s'", path));
+
+    Poco::MemoryInputStream stream(file.text.data(), file.text.size());
     Poco::XML::InputSource source(stream);
     Poco::XML::DOMParser parser;
     parser.setFeature(Poco::XML::DOMParser::FEATURE_FILTER_WHITESPACE, true);
-    AutoPtr<Document> results = parser.parse(&source);
+    Poco::XML::AutoPtr<Poco::XML::Document> document = parser.parse(&source);
+    Poco::XML::NodeIterator iterator(document, Poco::XML::NodeFilter::SHOW_ELEMENT);
+    for (Poco::XML::Node* node = iterator.nextNode(); node; node = iterator.nextNode())
+    {
+        if (node->localName() != "parameter")
+            continue;
+        const Poco::XML::Node* first = node->firstChild();
+        results.emplace_back(static_cast<Poco::XML::Element*>(node)->getAttribute("name"),
+                             first ? first->nodeValue() : std::string());
+    }
+    return results;
+}
 
-    std::vector<Element*> found;
-    Poco::XML::NodeIterator iterator(results, Poco::XML::NodeFilter::SHOW_ELEMENT);
-    for (Node* node = iterator.nextNode(); node; node = iterator.nextNode())
+void Attribute(std::string& out, const char* name, const std::string& value)
+{
+    out += ' ';
+    out += name;
+    out += "=\"";
+    XmlText::AppendEscaped(out, XmlText::Sanitize(value), true);
+    out += '"';
+}
+
+/// `<name attributes>text</name>` on a line of its own, or an empty-element tag for no text.
+void TextElement(std::string& out, const char* open, const std::string& text, const char* name)
+{
+    out += open;
+    if (text.empty())
     {
-        if (node->localName() == "parameter")
-            found.push_back(static_cast<Element*>(node));
+        out += "/>\n";
+        return;
     }
-    Node* message = result->firstChild();
-    for (auto it = found.rbegin(); it != found.rend(); ++it)
-    {
-        AutoPtr<Element> parameter = document->createElement("parameter");
-        parameter->setAttribute("name", XmlText::Sanitize((*it)->getAttribute("name")));
-        Node* first = (*it)->firstChild();
-        AppendText(document, parameter, first ? first->nodeValue() : std::string());
-        result->insertBefore(parameter, message->nextSibling());
-    }
+    out += '>';
+    XmlText::AppendEscaped(out, XmlText::Sanitize(text), false);
+    out += "</";
+    out += name;
+    out += ">\n";
 }
 } // namespace
 
@@ -84,28 +97,26 @@ WorkItemResponse::~WorkItemResponse() = default;
 
 std::ostream& operator<<(std::ostream& out, const WorkItemResponse& response)
 {
-    AutoPtr<Document> document = new Document;
-    AutoPtr<Element> root = document->createElement("workItemResponse");
-    root->setAttribute("id", XmlText::Sanitize(response.id));
-    AutoPtr<Element> task = CreateElement(document, root, "task");
-    task->setAttribute("type", XmlText::Sanitize(response.task));
-    AutoPtr<Element> result = CreateElement(document, task, "result");
-    result->setAttribute("succeeded", response.succeeded ? "true" : "false");
-    AutoPtr<Element> message = CreateElement(document, result, "message");
-    if (!response.message.empty())
-        AppendText(document, message, response.message);
+    const Results results = response.readResults ? ReadResultParameters(ResultsPath(response.scriptRoot)) : Results();
 
-    if (response.readResults)
+    // Laid out as POCO's DOM writer lays out a pretty-printed document (tab indents, "\n" line
+    // ends, empty elements as empty-element tags), written directly: every text is repaired
+    // first, so the document is always whole, and line breaks inside texts are references.
+    std::string text = "<workItemResponse";
+    Attribute(text, "id", response.id);
+    text += ">\n\t<task";
+    Attribute(text, "type", response.task);
+    text += ">\n\t\t<result succeeded=\"";
+    text += response.succeeded ? "true" : "false";
+    text += "\">\n";
+    TextElement(text, "\t\t\t<message", response.message, "message");
+    for (const auto& parameter : results)
     {
-        const std::string path = ResultsPath(response.scriptRoot);
-        if (Poco::File(path).exists())
-            CopyResultParameters(path, document, result);
+        std::string open = "\t\t\t<parameter";
+        Attribute(open, "name", parameter.first);
+        TextElement(text, open.c_str(), parameter.second, "parameter");
     }
-    document->appendChild(root);
-
-    Poco::XML::DOMWriter writer;
-    writer.setNewLine("\n");
-    writer.setOptions(Poco::XML::XMLWriter::PRETTY_PRINT);
-    writer.writeNode(out, document);
+    text += "\t\t</result>\n\t</task>\n</workItemResponse>\n";
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
     return out;
 }

@@ -1,7 +1,8 @@
 // The outcome of one work item as the server receives it: the workItemResponse document, with
 // the result parameters that the scripts left in External/results.xml below the script root.
-// Writing throws the XML parser's exception, before any output, for a results file that exists
-// but cannot be read as XML; the document itself is always complete and well-formed.
+// Writing throws, before any output, for a results file that exists but cannot be read as XML
+// (the XML parser's exception), is no regular file or is too large (std::runtime_error); the
+// document itself is always complete and well-formed.
 #pragma once
 
 #include <iosfwd>

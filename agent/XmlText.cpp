@@ -1,5 +1,8 @@
 #include "XmlText.h"
 
+#include <Poco/Format.h>
+#include <Poco/XML/XMLException.h>
+
 #include <algorithm>
 #include <string_view>
 
@@ -88,7 +91,58 @@ std::string XmlText::Sanitize(const std::string& text)
     return result;
 }
 
+void XmlText::AppendEscaped(std::string& out, const std::string& value, bool inAttribute)
+{
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < value.size(); ++i)
+    {
+        const char* replacement;
+        switch (value[i])
+        {
+        case '"': replacement = "&quot;"; break;
+        case '&': replacement = "&amp;"; break;
+        case '<': replacement = "&lt;"; break;
+        case '>': replacement = "&gt;"; break;
+        case '\n': replacement = "&#xA;"; break;
+        case '\r': replacement = "&#xD;"; break;
+        case '\t':
+            if (!inAttribute)
+                continue;
+            replacement = "&#x9;";
+            break;
+        default: continue;
+        }
+        out.append(value, start, i - start);
+        out += replacement;
+        start = i + 1;
+    }
+    out.append(value, start, std::string::npos);
+}
+
 std::size_t XmlText::LongestMarkup(const std::string& text)
+{
+    return Scan(text).longestMarkup;
+}
+
+std::size_t XmlText::Depth(const std::string& text)
+{
+    return Scan(text).depth;
+}
+
+void XmlText::CheckShape(const std::string& text, const std::string& what)
+{
+    const Shape shape = Scan(text);
+    if (shape.longestMarkup > markupLimit)
+        throw Poco::XML::XMLException(Poco::format(
+            "%s holds %z bytes of markup in one piece (a tag, comment, declaration or text outside the root "
+            "element), more than the %z accepted",
+            what, shape.longestMarkup, static_cast<std::size_t>(markupLimit)));
+    if (shape.depth > depthLimit)
+        throw Poco::XML::XMLException(Poco::format("%s nests elements more than %z deep; it is not read", what,
+                                                   static_cast<std::size_t>(depthLimit)));
+}
+
+XmlText::Shape XmlText::Scan(const std::string& text)
 {
     const std::string_view view(text);
     const std::size_t size = view.size();
@@ -99,6 +153,7 @@ std::size_t XmlText::LongestMarkup(const std::string& text)
     };
     std::size_t longest = 0;
     std::size_t depth = 0;
+    std::size_t deepest = 0;
     std::size_t i = 0;
     while (i < size)
     {
@@ -140,10 +195,10 @@ std::size_t XmlText::LongestMarkup(const std::string& text)
             if (kind == '/')
                 depth -= depth > 0 ? 1 : 0;
             else if (kind != '!' && !(j < size && view[j - 1] == '/'))
-                ++depth;
+                deepest = std::max(deepest, ++depth);
         }
         longest = std::max(longest, end - i);
         i = end;
     }
-    return longest;
+    return Shape{longest, deepest};
 }

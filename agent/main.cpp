@@ -1,9 +1,14 @@
 // tarvel: the guest agent's entry point. One short pass per run; the exit status tells the caller
 // what happened (0 a work item was handled, 1 nothing to do or a failure, 255 the final stage).
 #include "Guest.h"
+#include "LogText.h"
+#include "ScriptHost.h"
+#include "StopSignals.h"
 
 #include <Poco/AutoPtr.h>
 #include <Poco/Exception.h>
+
+#include <sys/stat.h>
 
 #include <exception>
 
@@ -25,7 +30,7 @@ int Guarded(Guest& guest, Phase phase)
     catch (const std::exception& exc)
     {
         // An option handler's own failure, such as a work item path without a file name.
-        guest.logger().error(exc.what());
+        guest.logger().error(LogText::Escape(exc.what()));
     }
     return 1;
 }
@@ -33,6 +38,13 @@ int Guarded(Guest& guest, Phase phase)
 
 int main(int argc, char** argv)
 {
+    // What the agent writes (its logs, its state, the secrets for the scripts) is for its own
+    // user only; the scripts get the umask the agent was started with.
+    const mode_t startUmask = ::umask(077);
+    ::umask(startUmask | 077);
+    ScriptHost::SetScriptUmask(startUmask);
+    StopSignals::Install();
+
     Poco::AutoPtr<Guest> guest = new Guest;
     if (Guarded(*guest, [&] { guest->init(argc, argv); return 0; }) != 0)
         return 1;

@@ -2,6 +2,8 @@
 
 #include <Poco/File.h>
 
+#include <algorithm>
+
 namespace
 {
 std::string Escape(const std::string& text)
@@ -90,6 +92,16 @@ void AgentFixture::Remove(const std::string& relative) const
     Poco::File file(work / relative);
     if (file.exists())
         file.remove(true);
+}
+
+std::vector<std::string> AgentFixture::StateFiles(const std::string& folder) const
+{
+    std::vector<std::string> names;
+    const Poco::File directory(work / ("scripts/.tarvel/" + folder));
+    if (directory.exists())
+        directory.list(names);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::map<std::string, std::string> AgentFixture::FakeUuid() const

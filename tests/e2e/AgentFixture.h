@@ -36,6 +36,9 @@ protected:
     std::string Read(const std::string& relative) const;
     /// Removes a file or directory below the working directory, if it is there.
     void Remove(const std::string& relative) const;
+    /// The names of the files in a folder of the agent's state directory (scripts/.tarvel), such
+    /// as "outbox" or "rejected", in byte order.
+    std::vector<std::string> StateFiles(const std::string& folder) const;
     /// A fake UUID tool on a private search path, so that runs without --name find an ID:
     /// the environment to run the agent with.
     std::map<std::string, std::string> FakeUuid() const;

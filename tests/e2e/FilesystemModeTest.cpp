@@ -294,18 +294,22 @@ TEST_F(FilesystemMode, ResponseThatCannotBeWrittenIsLogged)
 TEST_F(FilesystemMode, PropertiesThatCannotBeWrittenFailTheItemBeforeAnyScript)
 {
     Script("Setup/01_never.sh", "touch ../never-ran\n");
-    ASSERT_EQ(::symlink("/dev/full", (work / "scripts/Setup/properties.xml").c_str()), 0);
+    // A directory in its place: the file cannot be written, and what stands there cannot be
+    // removed either, so the run ends without a report, as for any file that stays.
+    work.Write("scripts/Setup/properties.xml/keep", "");
     AgentResult result = RunItems({Item("one.xml", "Setup")}, {"--response", "out.xml"});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_NE(Read("out.xml").find("<message>The work item properties could not be written to '" +
-                                   (work / "scripts/Setup/properties.xml") + "'</message>"),
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(Log().find("Error|The work item properties could not be written to '" +
+                         (work / "scripts/Setup/properties.xml") + "'"),
               std::string::npos)
-        << Read("out.xml");
+        << Log();
     EXPECT_FALSE(work.Exists("scripts/never-ran"));
+    Remove("scripts/Setup/properties.xml");
 
-    // A value made under another key decrypts to bytes XML cannot carry.
-    work.Write("items/wrongkey.xml", WorkItemXml("wi-2", "Setup", {{"Secret", "AAAAAAAAAAAAAAAAAAAAAA=="}, {"Secret.IsEncrypted", ""}}));
-    result = RunItems({"items/wrongkey.xml"}, {"--response", "out.xml"});
+    // A value that decrypts whole, but to bytes XML cannot carry.
+    work.Write("items/binary.xml", WorkItemXml("wi-2", "Setup", {{"Secret", EncryptionHelpers_Encrypt("\xff\xfe")},
+                                                                 {"Secret.IsEncrypted", ""}}));
+    result = RunItems({"items/binary.xml"}, {"--response", "out.xml"});
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(Read("out.xml").find("The value of the property 'secret' cannot be written as XML"), std::string::npos)
         << Read("out.xml");

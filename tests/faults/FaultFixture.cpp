@@ -11,6 +11,8 @@
 #include <Poco/Exception.h>
 #include <Poco/File.h>
 
+#include <unistd.h>
+
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -18,18 +20,25 @@
 
 namespace
 {
-/// Lets any user into (and write to) every directory of the tree, and read every file.
-void OpenUp(const std::string& directory)
+/// Hands the tree to user nobody, who runs the agent: directories and scripts its own (as strict
+/// modes want them), everything readable.
+void HandOver(const std::string& directory)
 {
-    ::chmod(directory.c_str(), 0777);
+    const int ignored = ::chown(directory.c_str(), 65534, 65534);
+    static_cast<void>(ignored);
+    ::chmod(directory.c_str(), 0755);
     for (Poco::DirectoryIterator it(directory), end; it != end; ++it)
     {
         if (it->isLink())
             continue;
         if (it->isDirectory())
-            OpenUp(it->path());
+            HandOver(it->path());
         else
+        {
+            const int alsoIgnored = ::chown(it->path().c_str(), 65534, 65534);
+            static_cast<void>(alsoIgnored);
             ::chmod(it->path().c_str(), it->canExecute() ? 0755 : 0644);
+        }
     }
 }
 } // namespace
@@ -61,7 +70,7 @@ AgentResult FaultFixture::RunItemsDenied(const std::string& item, const std::str
     }
     // The copy of the program lies where user nobody may run it, whatever the build tree allows.
     Poco::File(AgentProcess::Program()).copyTo(work / "tarvel");
-    OpenUp(work.Path());
+    HandOver(work.Path());
     ::chmod((work / denied).c_str(), 0);
     std::vector<std::string> all{"--reuid=65534", "--regid=65534", "--clear-groups", "--", work / "tarvel"};
     all.insert(all.end(), arguments.begin(), arguments.end());

@@ -182,16 +182,19 @@ TEST_F(NetworkMode, MalformedClientHomeStopsTheStart)
     EXPECT_TRUE(server.Requests().empty());
 }
 
-TEST_F(NetworkMode, FailedCompletionIsLoggedAndKeepsTheStatus)
+TEST_F(NetworkMode, FailedCompletionIsKeptAndKeepsTheStatus)
 {
     work.Write("scripts/Setup/.keep", "");
     SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-9", "Setup"), "{\"httpStatus\": 503, \"body\": \"busy\"}"));
     server.Start();
     const AgentResult result = RunAgainst(Host(server));
     EXPECT_EQ(result.status, 0);
-    EXPECT_NE(Log().find("Error|The work item response could not be delivered to " + server.Uri() + ": "), std::string::npos)
+    EXPECT_NE(Log().find("Warning|The work item response for id=wi-9 did not reach the server (HTTP transport error: HTTP 503"),
+              std::string::npos)
         << Log();
+    EXPECT_EQ(Log().find("Successfully sent"), std::string::npos) << Log();
     EXPECT_EQ(server.Requests().size(), 2u);
+    EXPECT_EQ(StateFiles("outbox").size(), 1u);
 }
 
 TEST_F(NetworkMode, HttpsNeedsTheServersCertificate)

@@ -144,10 +144,21 @@ TEST_F(RunnerTest, TaskNamesStayBelowTheRoot)
     root.Write("01_root.sh", "#!/bin/sh\necho \"$0\" >> ran.txt\n", 0755);
     Runner(root.Path()).Execute("/etc");
     Runner(root.Path()).Execute("a/b");
-    Runner(root.Path()).Execute("");
-    Runner(root.Path()).Execute(".");
-    EXPECT_EQ(Ran(), "01_x.sh\n01_root.sh\n01_root.sh\n");
+    EXPECT_EQ(Ran(), "01_x.sh\n");
     EXPECT_EQ(TempDirectory::Read(root / "a/ran.txt"), "01_nested.sh\n");
+}
+
+TEST_F(RunnerTest, RefusesATaskThatNamesTheRootItself)
+{
+    root.Write("01_root.sh", "#!/bin/sh\necho \"$0\" >> ran.txt\n", 0755);
+    for (const char* task : {"", ".", "/", "./.", "//./"})
+    {
+        EXPECT_FALSE(TaskDirectory::Accepts(task)) << task;
+        EXPECT_THROW(Runner(root.Path(), host).Execute(task), std::runtime_error) << task;
+    }
+    EXPECT_FALSE(root.Exists("ran.txt"));
+    EXPECT_TRUE(host.started.empty());
+    EXPECT_TRUE(TaskDirectory::Accepts("./a"));
 }
 
 TEST_F(RunnerTest, RefusesATaskThatLeadsOutsideTheRoot)

@@ -1,0 +1,39 @@
+// The files that the agent reads from and writes into directories that scripts (and whoever can
+// write there) share with it: a symbolic link is never followed at the last component, a FIFO or
+// a device is never read, what is read is bounded, and a file that holds secrets is always one
+// that this process created itself. Failures throw std::runtime_error naming the path.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class LocalFile
+{
+public:
+    struct Contents
+    {
+        bool found = false;     ///< something was at the path (and it was a regular file)
+        std::string text;       ///< at most the limit's worth of the file's first bytes
+        std::uint64_t size = 0; ///< the file's whole size when it was opened
+    };
+
+    /// Reads at most `limit` bytes of the regular file at `path`. Nothing there: `found` false.
+    /// A symbolic link, a directory, a FIFO or a device there: std::runtime_error, and nothing
+    /// is read (opening never blocks).
+    static Contents ReadRegular(const std::string& path, std::size_t limit);
+
+    /// Replaces whatever is at `path` by a new file, created by this process (O_EXCL, no link
+    /// followed) with `mode` less the umask, holding `content`. Throws when the old entry cannot
+    /// be removed (a directory, say) or another one appears before the new file is created.
+    static void CreateNew(const std::string& path, const std::string& content, mode_t mode);
+
+    /// Removes the file or link at `path` (a link itself, never its target). Returns false when
+    /// nothing is there (or the path cannot even be reached); throws when the entry stays.
+    static bool Remove(const std::string& path);
+
+    /// Writes all of `content` to the open descriptor, going on after interruptions.
+    static void WriteAll(int descriptor, const std::string& content, const std::string& path);
+};

@@ -1,0 +1,116 @@
+#include "StopSignals.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace
+{
+volatile sig_atomic_t received = 0;
+volatile sig_atomic_t deferring = 0;
+int wakeRead = -1;
+int wakeWrite = -1;
+
+void WriteMessage(const char* text)
+{
+    const ssize_t ignored = ::write(STDERR_FILENO, text, std::strlen(text));
+    static_cast<void>(ignored);
+}
+
+/// Only async-signal-safe calls here.
+void OnStopSignal(int signal)
+{
+    const int savedErrno = errno;
+    if (received == 0)
+        received = signal;
+    if (!deferring)
+    {
+        // Nothing is half done outside a work item: what the state directory holds is whole, a
+        // response already stored is delivered by the next run.
+        WriteMessage(signal == SIGTERM   ? "tarvel: stopped by SIGTERM\n"
+                     : signal == SIGINT ? "tarvel: stopped by SIGINT\n"
+                                        : "tarvel: stopped by SIGHUP\n");
+        _exit(1);
+    }
+    const char byte = static_cast<char>(signal);
+    const ssize_t ignored = ::write(wakeWrite, &byte, 1);
+    static_cast<void>(ignored);
+    errno = savedErrno;
+}
+} // namespace
+
+void StopSignals::Install()
+{
+    if (wakeRead < 0)
+    {
+        int descriptors[2];
+        if (::pipe2(descriptors, O_CLOEXEC | O_NONBLOCK) == 0)
+        {
+            wakeRead = descriptors[0];
+            wakeWrite = descriptors[1];
+        }
+    }
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+    {
+        struct sigaction previous;
+        if (::sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
+            continue;
+        struct sigaction action;
+        std::memset(&action, 0, sizeof action);
+        action.sa_handler = OnStopSignal;
+        sigfillset(&action.sa_mask);
+        // No SA_RESTART: a blocking call returns, so that its caller looks at Received().
+        action.sa_flags = 0;
+        ::sigaction(signal, &action, nullptr);
+    }
+}
+
+int StopSignals::Received()
+{
+    return received;
+}
+
+int StopSignals::WakeDescriptor()
+{
+    return wakeRead;
+}
+
+void StopSignals::Drain()
+{
+    char buffer[64];
+    while (wakeRead >= 0 && ::read(wakeRead, buffer, sizeof buffer) > 0)
+    {
+    }
+}
+
+std::string StopSignals::Name(int signal)
+{
+    switch (signal)
+    {
+    case SIGTERM: return "SIGTERM";
+    case SIGINT: return "SIGINT";
+    case SIGHUP: return "SIGHUP";
+    case SIGKILL: return "SIGKILL";
+    default: return "signal " + std::to_string(signal);
+    }
+}
+
+StopSignals::Deferral::Deferral()
+    : active(true)
+{
+    deferring = 1;
+}
+
+StopSignals::Deferral::~Deferral()
+{
+    End();
+}
+
+void StopSignals::Deferral::End()
+{
+    if (active)
+        deferring = 0;
+    active = false;
+}

@@ -1,0 +1,43 @@
+// How the agent stops when it is asked to (SIGTERM, SIGINT, SIGHUP). Outside the handling of a
+// work item a stop signal ends the process at once, with status 1. While an item is handled the
+// signal is only recorded, so that the item can be wound up: its running script stopped, its
+// secrets removed and its failure reported. Signals that were ignored when the agent started
+// (nohup, a background job) stay ignored.
+#pragma once
+
+#include <string>
+
+class StopSignals
+{
+public:
+    /// Installs the handlers; called once, before anything else of the run.
+    static void Install();
+
+    /// The first stop signal received, or 0.
+    static int Received();
+
+    /// A descriptor that becomes readable when a stop signal is recorded; for waiting with poll.
+    static int WakeDescriptor();
+    /// Reads away what made WakeDescriptor readable.
+    static void Drain();
+
+    /// "SIGTERM", "SIGINT", "SIGHUP", or "signal N".
+    static std::string Name(int signal);
+
+    /// Records stop signals instead of ending the process, for as long as it lives.
+    class Deferral
+    {
+    public:
+        Deferral();
+        ~Deferral();
+        /// Ends the deferral before the object goes. A signal recorded meanwhile does not end
+        /// the process now: the caller looks at Received().
+        void End();
+
+        Deferral(const Deferral&) = delete;
+        Deferral& operator=(const Deferral&) = delete;
+
+    private:
+        bool active;
+    };
+};

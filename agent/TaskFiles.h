@@ -1,0 +1,50 @@
+// The files through which a work item and its task's scripts meet: properties.xml (every property,
+// secrets decrypted) in the task directory and workitem.xml in the script root, written before the
+// scripts run; tarvellog.txt and tarvelerror.txt, which the scripts leave behind. A file the agent
+// writes is always a new one it created itself (never a planted file or a link's target); a file
+// it reads must be a regular file and is read only up to a bound. Failures throw
+// std::runtime_error naming the file, never a property's value.
+#pragma once
+
+#include "TaskDirectory.h"
+
+#include <cstddef>
+#include <string>
+
+namespace Poco
+{
+class Logger;
+}
+class WorkItem;
+
+class TaskFiles
+{
+public:
+    /// The files of the task in `directory`, whose script root is `scriptRoot`.
+    TaskFiles(const std::string& scriptRoot, const TaskDirectory& directory);
+
+    /// Writes properties.xml (owner-only) into the task directory, when it exists, and
+    /// workitem.xml into the script root, when it exists.
+    void Write(const WorkItem& item) const;
+    /// Removes properties.xml; one that is not there is not an error, one that stays is.
+    void RemoveProperties() const;
+
+    /// Logs each line of tarvellog.txt as one information message (pieces of at most 255
+    /// characters, control characters escaped), at most relayLimit bytes of it, then one message
+    /// saying how much was left out. A file that is not a regular file is not read: logged as an
+    /// error instead.
+    void RelayLog(Poco::Logger& logger) const;
+
+    /// The failure message once tarvelerror.txt had its say: `error`, " - " and the file's first
+    /// line; or, when that line is "OVERRIDE_ERROR_CONTEXT", the second line alone. Without the
+    /// file (or with one that is not a regular file, which is logged) `error` itself. The line
+    /// taken is logged at error priority.
+    std::string ApplyErrorFile(const std::string& error, Poco::Logger& logger) const;
+
+    /// How much of tarvellog.txt one run relays.
+    static constexpr std::size_t relayLimit = 1024 * 1024;
+
+private:
+    std::string scriptRoot;
+    const TaskDirectory& directory;
+};
