@@ -1,8 +1,15 @@
 #include "AgentFixture.h"
 
+#include <Poco/DirectoryIterator.h>
+#include <Poco/Exception.h>
 #include <Poco/File.h>
+#include <Poco/NumberParser.h>
 
 #include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <thread>
 
 namespace
 {
@@ -42,6 +49,63 @@ AgentResult AgentFixture::Run(const std::vector<std::string>& arguments, const s
     AgentResult result = AgentProcess::Run(all, work.Path(), environment);
     EXPECT_FALSE(result.timedOut) << "the agent did not end in time";
     return result;
+}
+
+std::unique_ptr<RunningAgent> AgentFixture::Start(const std::vector<std::string>& arguments,
+                                                  const std::map<std::string, std::string>& environment)
+{
+    std::vector<std::string> all{"--config", "conf/tarvel.properties"};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    return std::unique_ptr<RunningAgent>(new RunningAgent(all, work.Path(), environment));
+}
+
+bool AgentFixture::WaitFor(const std::function<bool()>& condition, int seconds)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (!condition())
+    {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+std::vector<int> AgentFixture::LiveProcesses(int group)
+{
+    std::vector<int> members;
+    try
+    {
+        for (Poco::DirectoryIterator it(std::string("/proc")), end; it != end; ++it)
+        {
+            int pid = 0;
+            if (!Poco::NumberParser::tryParse(it.name(), pid))
+                continue;
+            std::ifstream stat("/proc/" + it.name() + "/stat");
+            std::string line;
+            std::getline(stat, line);
+            const std::size_t close = line.rfind(')');
+            if (close == std::string::npos)
+                continue;
+            std::istringstream fields(line.substr(close + 2));
+            char state = 0;
+            int parent = 0;
+            int processGroup = 0;
+            fields >> state >> parent >> processGroup;
+            if (processGroup == group && state != 'Z')
+                members.push_back(pid);
+        }
+    }
+    catch (const Poco::Exception&)
+    {
+        // A process that ends while the list is read is no member any more.
+    }
+    return members;
+}
+
+void AgentFixture::Configure(const std::string& line) const
+{
+    work.Write("conf/tarvel.properties", Read("conf/tarvel.properties") + line + "\n");
 }
 
 AgentResult AgentFixture::RunItems(const std::vector<std::string>& workItems, const std::vector<std::string>& more)

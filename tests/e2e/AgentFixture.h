@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,17 @@ protected:
 
     /// Runs the agent in the working directory with the logging configuration, `arguments` added.
     AgentResult Run(const std::vector<std::string>& arguments, const std::map<std::string, std::string>& environment = {});
+    /// Starts the agent as `Run` does, in the background.
+    std::unique_ptr<RunningAgent> Start(const std::vector<std::string>& arguments,
+                                        const std::map<std::string, std::string>& environment = {});
+    /// Polls `condition` until it holds, for at most `seconds`; returns whether it held.
+    static bool WaitFor(const std::function<bool()>& condition, int seconds = 30);
+    /// The processes of a process group that are still alive; zombies, which only wait to be
+    /// reaped by whoever adopted them, are left out.
+    static std::vector<int> LiveProcesses(int group);
+    /// Adds `line` ("key = value") to the agent's configuration file.
+    void Configure(const std::string& line) const;
+
     /// Runs the agent as `Run` does, in filesystem mode: --name agent-1 --script scripts and
     /// one --workitem per file name given.
     AgentResult RunItems(const std::vector<std::string>& workItems, const std::vector<std::string>& more = {});

@@ -15,6 +15,29 @@ struct AgentResult
     bool timedOut = false;
 };
 
+/// An agent run in the background, for tests that act on it while it runs (a signal, a second
+/// run). Killed when the object goes, if it is still running.
+class RunningAgent
+{
+public:
+    RunningAgent(const std::vector<std::string>& arguments, const std::string& directory,
+                 const std::map<std::string, std::string>& environment = {});
+    ~RunningAgent();
+    RunningAgent(const RunningAgent&) = delete;
+    RunningAgent& operator=(const RunningAgent&) = delete;
+
+    int Pid() const;
+    void Signal(int signal) const;
+    /// Waits for the run to end; after `timeoutSeconds` it is killed and reported as timed out.
+    AgentResult Wait(int timeoutSeconds = 60);
+
+private:
+    int pid;
+    bool ended;
+    std::string output;
+    std::string errors;
+};
+
 class AgentProcess
 {
 public:
