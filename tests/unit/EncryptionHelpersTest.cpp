@@ -130,3 +130,45 @@ TEST(Encryption, AssertReportsAMismatch)
     EXPECT_TRUE(ASSERT("a", "a", "same"));
     EXPECT_EQ(capture.Text(), "[FAILED] label\n[PASSED] same\n");
 }
+
+TEST(Decryption, TellsAValueThatCannotBeTheServersFromOneThatIs)
+{
+    std::string plaintext = "untouched";
+    for (const std::string& text : {std::string("not*base64"), std::string("QUJD"), std::string("Q"),
+                                    std::string(" ") + EncryptionHelpers_Encrypt("a"),
+                                    EncryptionHelpers_Encrypt("a") + "x",
+                                    EncryptionHelpers_Encrypt("a").substr(0, 20),
+                                    // One block of zeros: its padding is whatever the cipher makes of it.
+                                    std::string("AAAAAAAAAAAAAAAAAAAAAA==")})
+    {
+        EXPECT_FALSE(EncryptionHelpers_TryDecrypt(text, plaintext)) << text;
+        EXPECT_EQ(plaintext, "untouched");
+    }
+    for (const std::string& value : {std::string(), std::string("pa55"), std::string(16, 'x'), std::string("a\0b", 3)})
+    {
+        const std::string text = EncryptionHelpers_Encrypt(value);
+        ASSERT_TRUE(EncryptionHelpers_TryDecrypt(text, plaintext)) << text;
+        EXPECT_EQ(plaintext, value);
+        // What a pretty-printed work item leaves after a value has always been ignored.
+        ASSERT_TRUE(EncryptionHelpers_TryDecrypt(text + "\n    ", plaintext));
+        EXPECT_EQ(plaintext, value);
+    }
+}
+
+TEST(Decryption, MostValuesMadeUnderAnotherKeyAreRecognised)
+{
+    // 400 values encrypted under other keys: the padding check alone lets through only the few
+    // whose last block happens to end in valid padding (about 1 in 256).
+    int accepted = 0;
+    for (int i = 0; i < 400; ++i)
+    {
+        std::string cipher(32, '\0');
+        for (std::size_t j = 0; j < cipher.size(); ++j)
+            cipher[j] = static_cast<char>((i * 131 + j * 29 + (i * j) % 251) & 0xff);
+        std::string plaintext;
+        if (EncryptionHelpers_TryDecrypt(base64_encode(reinterpret_cast<const unsigned char*>(cipher.data()), cipher.size()),
+                                         plaintext))
+            ++accepted;
+    }
+    EXPECT_LE(accepted, 8);
+}
