@@ -55,6 +55,7 @@ expect "packaged files" "0644 ./etc/default/tarvel
 0644 ./usr/share/man/man8/tarvel-provision.8.gz
 0644 ./usr/share/man/man8/tarvel.8.gz
 0750 ./var/lib/tarvel/scripts
+0700 ./var/lib/tarvel/state
 0750 ./var/log/tarvel" "$(cd "$root" && find . -path ./DEBIAN -prune -o \( -type f -o -type d -empty \) \
     -printf '%#m %p\n' | sort -k2)"
 
@@ -70,9 +71,30 @@ if grep -l '@[A-Z_]*@' "$root/usr/sbin/tarvel-provision" "$root/etc/default/tarv
     "$root"/DEBIAN/post* "$root/DEBIAN/prerm" >&2; then
     fail "placeholders left in the files above"
 fi
+# The agent is told to keep its state in the directory the package made for it.
+expect "the agent's state directory" "tarvel.state = /var/lib/tarvel/state" \
+    "$(grep '^tarvel\.state' "$root/etc/tarvel/tarvel.properties")"
+
 for script in "$root"/DEBIAN/postinst "$root"/DEBIAN/prerm "$root"/DEBIAN/postrm "$root/usr/sbin/tarvel-provision"; do
     sh -n "$script" || fail "$script is not valid sh"
 done
+
+# A purge, run on the unpacked root (without systemd), removes the logs, the marker and the
+# agent's state with everything in it, and keeps the administrator's task directories.
+mkdir -p "$root/var/lib/tarvel/state/rejected" "$root/var/lib/tarvel/scripts/T"
+touch "$root/var/lib/tarvel/state/rejected/17.xml" "$root/var/lib/tarvel/state/lock" \
+    "$root/var/lib/tarvel/provisioned" "$root/var/log/tarvel/tarvel.log" \
+    "$root/var/lib/tarvel/scripts/T/01_setup.sh"
+sed -e "s|/var/|$root/var/|g" -e "s|/usr/bin/deb-systemd-helper|$tmp/absent|" \
+    -e "s|/run/systemd/system|$tmp/absent|" "$root/DEBIAN/postrm" >"$tmp/postrm"
+sh "$tmp/postrm" purge || fail "postrm purge failed"
+expect "what a purge leaves" "./var
+./var/lib
+./var/lib/tarvel
+./var/lib/tarvel/scripts
+./var/lib/tarvel/scripts/T
+./var/lib/tarvel/scripts/T/01_setup.sh
+./var/log" "$(cd "$root" && find ./var | sort)"
 
 # The packaged program runs, and the package carries its version.
 version=$("$root/usr/sbin/tarvel" --version) || fail "the packaged program does not run"
