@@ -12,7 +12,7 @@ if [ "$prefix" != /usr ]; then
     echo "SKIP: the package layout is checked for the prefix /usr; this tree uses $prefix"
     exit 77
 fi
-tmp=$(mktemp -d)
+tmp=$(mktemp -d) && [ -n "$tmp" ] && [ -d "$tmp" ] || { echo "package_layout.sh: no temporary directory" >&2; exit 1; }
 trap 'rm -rf "$tmp"' EXIT
 failures=0
 

@@ -9,7 +9,8 @@ wrapper=$1
 var=$2
 real_sleep=$(command -v sleep)
 real_date=$(command -v date)
-tmp=$(mktemp -d)
+# The fakes go to $tmp/bin: without a directory of its own the test must not start at all.
+tmp=$(mktemp -d) && [ -n "$tmp" ] && [ -d "$tmp" ] || { echo "provision_wrapper.sh: no temporary directory" >&2; exit 1; }
 trap 'rm -rf "$tmp"' EXIT
 failures=0
 
