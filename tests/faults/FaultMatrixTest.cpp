@@ -205,6 +205,22 @@ TEST_F(ServerFaults, FiftyMegabyteReplyIsReadAndRefusedAsAWorkItem)
     EXPECT_FALSE(work.Exists("scripts/ran"));
 }
 
+TEST_F(ServerFaults, DeeplyNestedWorkItemIsRefusedWithoutACrash)
+{
+    // Escaped in the reply, so the engine passes it on as text; the work item reader refuses it.
+    std::string deep;
+    for (int i = 0; i < 100000; ++i)
+        deep += "<x>";
+    SoapServer server(SoapServer::WorkItemScenario("<workitem id='wi-1'><task type='Setup'><parameter name='p'>" + deep +
+                                                   "</parameter></task></workitem>"));
+    server.Start();
+    const AgentResult result = RunAgainst(server);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(Errors().find("The work item nests elements more than 256 deep; it is not read"), std::string::npos) << Errors();
+    EXPECT_TRUE(Requests(server, "WorkItemComplete").empty());
+    EXPECT_FALSE(work.Exists("scripts/ran"));
+}
+
 TEST_F(ServerFaults, BrokenRepliesToTheReportKeepIt)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {

@@ -155,3 +155,15 @@ TEST(WorkItemResponse, UnreadableResultsFileThrowsBeforeWriting)
     withoutResults.readResults = false;
     EXPECT_NE(Text(withoutResults).find("<message>m</message>"), std::string::npos);
 }
+
+TEST(WorkItemResponse, ResultsFileNestedTooDeepIsRefusedBeforeWriting)
+{
+    TempDirectory root;
+    std::string deep;
+    for (int i = 0; i < 200000; ++i)
+        deep += "<x>";
+    root.Write("External/results.xml", "<r><parameter name='a'>b</parameter>" + deep);
+    std::ostringstream out;
+    EXPECT_THROW(out << WorkItemResponse({"1", true, "T", "", root.Path()}), Poco::Exception);
+    EXPECT_EQ(out.str(), "");
+}
