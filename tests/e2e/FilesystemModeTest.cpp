@@ -3,6 +3,7 @@
 
 #include <Poco/File.h>
 
+#include <sstream>
 #include <unistd.h>
 
 namespace
@@ -172,6 +173,49 @@ TEST_F(FilesystemMode, RebootThenSecondAgentIdGetsTheSecondFile)
     EXPECT_TRUE(Logged("Information", "Fetched work item id=first"));
     EXPECT_EQ(Read("out.xml"), Response("second", true, "Setup", "") + "\n");
     EXPECT_FALSE(Logged("Information", "Fetched work item id=third"));
+}
+
+TEST_F(FilesystemMode, HandledItemEndsThePassBeforeTheNextAgentId)
+{
+    Script("Setup/01_count.sh", "echo run >> ../runs\n");
+    const AgentResult result = Run({"--script", "scripts", "--workitem", Item("one.xml", "Setup", "first"), "--workitem",
+                                    Item("two.xml", "Setup", "second"), "--response", "out.xml"},
+                                   FakeUuid());
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(Read("scripts/runs"), "run\n");
+    EXPECT_EQ(Read("out.xml"), Response("first", true, "Setup", "") + "\n");
+    EXPECT_FALSE(Logged("Information", "Requesting work for agent ID 00112233-4455-6677-8899-aabbccddeeff.")) << Log();
+}
+
+TEST_F(FilesystemMode, FinalStageIdMatchesTheTaskExactly)
+{
+    work.Write("scripts/Setup/.keep", "");
+    work.Write("conf/config.xml", "<stages><stage id='setup'>True</stage><stage id='SETUP'>True</stage></stages>");
+    EXPECT_EQ(RunItems({Item("one.xml", "Setup")}).status, 0);
+    EXPECT_FALSE(Logged("Information", "found termination node"));
+}
+
+TEST_F(FilesystemMode, ScriptsInheritOnlyTheStandardStreams)
+{
+    // The agent logs to a file and holds its lock and a pipe for signals: none of them may reach
+    // a script. ls reports its own descriptors; 3 is the listing it reads.
+    Script("Setup/01_fds.sh", "exec ls -l /proc/self/fd > ../fds\n");
+    EXPECT_EQ(RunItems({Item("one.xml", "Setup")}).status, 0);
+    std::vector<std::string> descriptors;
+    std::istringstream listing(Read("scripts/fds"));
+    for (std::string line; std::getline(listing, line);)
+    {
+        const std::size_t arrow = line.find(" -> ");
+        if (arrow == std::string::npos)
+            continue;
+        const std::size_t name = line.rfind(' ', arrow - 1) + 1;
+        descriptors.push_back(line.substr(name, arrow - name) + line.substr(arrow));
+    }
+    ASSERT_EQ(descriptors.size(), 4u) << Read("scripts/fds");
+    EXPECT_EQ(descriptors[0].substr(0, 5), "0 -> ");
+    EXPECT_EQ(descriptors[1], "1 -> " + (work / "scripts/fds"));
+    EXPECT_EQ(descriptors[2].substr(0, 5), "2 -> ");
+    EXPECT_EQ(descriptors[3].substr(0, 11), "3 -> /proc/");
 }
 
 TEST_F(FilesystemMode, ConfigXmlMarksTheFinalStage)

@@ -90,6 +90,18 @@ TEST_F(NetworkMode, WorkItemIsFetchedRunAndReported)
         EXPECT_EQ(text.find(canary), std::string::npos);
 }
 
+TEST_F(NetworkMode, FinalStageEndsTheRunWith255)
+{
+    Script("Setup/01_run.sh", "true\n");
+    work.Write("conf/config.xml", "<stages><stage id='Setup'>True</stage></stages>");
+    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-11", "Setup")));
+    server.Start();
+    const AgentResult result = RunAgainst(Host(server));
+    EXPECT_EQ(result.status, 255) << Log();
+    EXPECT_TRUE(Logged("Information", "found termination node"));
+    EXPECT_TRUE(Logged("Information", "Successfully sent the work item response for id=wi-11"));
+}
+
 TEST_F(NetworkMode, AgentIdWithMarkupArrivesIntact)
 {
     SoapServer server;
