@@ -2,6 +2,7 @@
 
 #include "BuildConfig.h"
 #include "FilesystemProxy.h"
+#include "FinalStage.h"
 #include "LocalFile.h"
 #include "LogText.h"
 #include "MachineQuery.h"
@@ -14,23 +15,12 @@
 #include "TaskFiles.h"
 #include "WorkItem.h"
 #include "WorkItemResponse.h"
-#include "XmlText.h"
 
-#include <Poco/DOM/Attr.h>
-#include <Poco/DOM/AutoPtr.h>
-#include <Poco/DOM/DOMParser.h>
-#include <Poco/DOM/Document.h>
-#include <Poco/DOM/Element.h>
-#include <Poco/DOM/NodeFilter.h>
-#include <Poco/DOM/NodeIterator.h>
 #include <Poco/Exception.h>
-#include <Poco/File.h>
-#include <Poco/MemoryStream.h>
-#include <Poco/NumberParser.h>
 #include <Poco/Format.h>
+#include <Poco/NumberParser.h>
 #include <Poco/Logger.h>
 #include <Poco/Path.h>
-#include <Poco/SAX/InputSource.h>
 #include <Poco/String.h>
 #include <Poco/Util/HelpFormatter.h>
 #include <Poco/Util/Option.h>
@@ -496,42 +486,14 @@ bool Guest::TaskFilesUsable(const TaskDirectory& directory)
 
 int Guest::CheckFinalStage(WorkItem* item)
 {
-    Poco::Path path(configFile);
-    path.makeParent();
-    path.makeAbsolute();
-    path.makeDirectory();
-    path.setFileName("config.xml");
-    poco_information(logger(), path.toString());
-    if (!Poco::File(path).exists())
+    const FinalStage table(configFile);
+    poco_information(logger(), table.Path());
+    if (!table.Exists())
         return 0;
-
-    // Every element's text is taken, which the DOM computes recursively: measured first.
-    const LocalFile::Contents file = LocalFile::ReadRegular(path.toString(), 16 * 1024 * 1024);
-    XmlText::CheckShape(file.text, Poco::format("The final-stage table '%s'", path.toString()));
-    Poco::MemoryInputStream stream(file.text.data(), file.text.size());
-    Poco::XML::InputSource source(stream);
-    Poco::XML::DOMParser parser;
-    Poco::XML::AutoPtr<Poco::XML::Document> document = parser.parse(&source);
-    Poco::XML::NodeIterator iterator(document, Poco::XML::NodeFilter::SHOW_ELEMENT);
-    for (Poco::XML::Node* node = iterator.nextNode(); node; node = iterator.nextNode())
-    {
-        const std::string text = node->innerText();
-        std::cout << node->nodeName() << ":" << text << std::endl;
-        if (!node->hasAttributes())
-            continue;
-        // An element without an id never marks a stage.
-        const Poco::XML::Element* element = static_cast<Poco::XML::Element*>(node);
-        const Poco::XML::Attr* id = element->getAttributeNode("id");
-        if (!id)
-            continue;
-        std::cout << id->innerText() << std::endl;
-        if (item && id->innerText() == item->task && text == "True")
-        {
-            poco_information(logger(), "found termination node");
-            return -1;
-        }
-    }
-    return 0;
+    if (!table.Marks(item ? &item->task : nullptr, std::cout))
+        return 0;
+    poco_information(logger(), "found termination node");
+    return -1;
 }
 
 void Guest::WriteWorkItemProperties(WorkItem* item)

@@ -1,0 +1,77 @@
+#include "FinalStage.h"
+
+#include "LocalFile.h"
+#include "XmlText.h"
+
+#include <Poco/DOM/Attr.h>
+#include <Poco/DOM/AutoPtr.h>
+#include <Poco/DOM/DOMParser.h>
+#include <Poco/DOM/Document.h>
+#include <Poco/DOM/Element.h>
+#include <Poco/DOM/NodeFilter.h>
+#include <Poco/DOM/NodeIterator.h>
+#include <Poco/File.h>
+#include <Poco/Format.h>
+#include <Poco/MemoryStream.h>
+#include <Poco/Path.h>
+#include <Poco/SAX/InputSource.h>
+
+#include <ostream>
+
+namespace
+{
+/// An administrator's table of a few lines; a bound all the same, as it is read whole.
+const std::size_t tableLimit = 16 * 1024 * 1024;
+
+/// The listing of one element, as callers of the agent read it: "name:text", then the element's
+/// id on a line of its own when it has attributes and an id among them.
+void List(std::ostream& out, const Poco::XML::Element& element, const std::string& text, const Poco::XML::Attr* id)
+{
+    out << element.nodeName() << ":" << text << std::endl;
+    if (id)
+        out << id->innerText() << std::endl;
+}
+} // namespace
+
+FinalStage::FinalStage(const std::string& configFile)
+{
+    Poco::Path table(configFile);
+    table.makeParent();
+    table.makeAbsolute();
+    table.makeDirectory();
+    table.setFileName("config.xml");
+    path = table.toString();
+}
+
+const std::string& FinalStage::Path() const
+{
+    return path;
+}
+
+bool FinalStage::Exists() const
+{
+    return Poco::File(path).exists();
+}
+
+bool FinalStage::Marks(const std::string* task, std::ostream& out) const
+{
+    // Every element's text is taken, which the DOM computes recursively: measured first.
+    const LocalFile::Contents file = LocalFile::ReadRegular(path, tableLimit);
+    XmlText::CheckShape(file.text, Poco::format("The final-stage table '%s'", path));
+    Poco::MemoryInputStream stream(file.text.data(), file.text.size());
+    Poco::XML::InputSource source(stream);
+    Poco::XML::DOMParser parser;
+    Poco::XML::AutoPtr<Poco::XML::Document> document = parser.parse(&source);
+    Poco::XML::NodeIterator iterator(document, Poco::XML::NodeFilter::SHOW_ELEMENT);
+    for (Poco::XML::Node* node = iterator.nextNode(); node; node = iterator.nextNode())
+    {
+        const auto& element = static_cast<const Poco::XML::Element&>(*node);
+        const std::string text = element.innerText();
+        // An element without an id never marks a stage.
+        const Poco::XML::Attr* id = element.hasAttributes() ? element.getAttributeNode("id") : nullptr;
+        List(out, element, text, id);
+        if (id && task && id->innerText() == *task && text == "True")
+            return true;
+    }
+    return false;
+}

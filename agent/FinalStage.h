@@ -1,0 +1,28 @@
+// The final-stage table, config.xml beside the configuration file: an element whose "id" names a
+// task and whose text is exactly "True" marks that task as the last of the provisioning sequence.
+// Reading it lists its elements on standard output. A table that cannot be read as XML throws
+// (the parser's exception, or Poco::XML::XMLException for one nested too deep).
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+class FinalStage
+{
+public:
+    /// The table in the directory of `configFile`, made absolute against the working directory
+    /// (with no configuration file, the parent of the working directory).
+    explicit FinalStage(const std::string& configFile);
+
+    /// The table's path, absolute.
+    const std::string& Path() const;
+    /// Whether something is at the path.
+    bool Exists() const;
+
+    /// Walks the table's elements in document order, listing each on `out`, and returns true at
+    /// the first that marks `task` (no element does when `task` is null).
+    bool Marks(const std::string* task, std::ostream& out) const;
+
+private:
+    std::string path;
+};
