@@ -28,16 +28,18 @@ protected:
         return found;
     }
 
-    std::unique_ptr<RunningAgent> StartAgainst(const SoapServer& server)
+    /// Runs the agent against `server` with a script that waits, and signals it once the script
+    /// runs; returns the script's process group (0 when it never ran) and the run's result.
+    int SignalDuringTheScript(const SoapServer& server, int signal, AgentResult& result)
     {
-        return Start({"--host", "127.0.0.1:" + std::to_string(server.Port()), "--name", "agent-1", "--script", "scripts"});
-    }
-
-    /// The process group of a script that wrote `echo $$ > ../group`, once it runs.
-    int ScriptGroup()
-    {
+        Script("Setup/01_wait.sh", "echo $$ > ../group\nsleep 300\n");
+        RunningAgent agent({"--config", "conf/tarvel.properties", "--host", "127.0.0.1:" + std::to_string(server.Port()),
+                            "--name", "agent-1", "--script", "scripts"},
+                           work.Path());
         if (!WaitFor([this] { return !Poco::trim(Read("scripts/group")).empty(); }))
             return 0;
+        agent.Signal(signal);
+        result = agent.Wait();
         return Poco::NumberParser::parse(Poco::trim(Read("scripts/group")));
     }
 
@@ -122,14 +124,11 @@ TEST_F(Reports, RefusedReportMovesToRejectedAndTheRunGoesOn)
 TEST_F(Reports, StopDuringAScriptIsReportedToTheServer)
 {
     Configure("tarvel.stopGrace = 1");
-    Script("Setup/01_wait.sh", "echo $$ > ../group\nsleep 300\n");
     SoapServer server(SoapServer::WorkItemScenario(item));
     server.Start();
-    std::unique_ptr<RunningAgent> agent = StartAgainst(server);
-    const int group = ScriptGroup();
+    AgentResult result;
+    const int group = SignalDuringTheScript(server, SIGTERM, result);
     ASSERT_GT(group, 0) << Log();
-    agent->Signal(SIGTERM);
-    const AgentResult result = agent->Wait();
     EXPECT_EQ(result.status, 1) << Log();
     EXPECT_TRUE(LiveProcesses(group).empty()) << "the script's group outlived the agent";
     EXPECT_FALSE(work.Exists("scripts/Setup/properties.xml"));
@@ -141,17 +140,13 @@ TEST_F(Reports, StopDuringAScriptIsReportedToTheServer)
 
 TEST_F(Reports, KilledRunIsReportedByTheNextOne)
 {
-    Script("Setup/01_wait.sh", "echo $$ > ../group\nsleep 300\n");
     SoapServer server(SoapServer::WorkItemScenario(item));
     server.Start();
-    {
-        std::unique_ptr<RunningAgent> agent = StartAgainst(server);
-        const int group = ScriptGroup();
-        ASSERT_GT(group, 0) << Log();
-        agent->Signal(SIGKILL);
-        agent->Wait();
-        ::kill(-group, SIGKILL);
-    }
+    AgentResult result;
+    const int group = SignalDuringTheScript(server, SIGKILL, result);
+    ASSERT_GT(group, 0) << Log();
+    // As after a power cut: nothing of the killed run goes on.
+    ::kill(-group, SIGKILL);
     EXPECT_TRUE(work.Exists("scripts/Setup/properties.xml"));
     EXPECT_TRUE(Requests(server, "WorkItemComplete").empty());
 
