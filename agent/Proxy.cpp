@@ -25,10 +25,10 @@ std::string EngineErrorText(const axutil_env_t* env)
 }
 } // namespace
 
-Proxy::Proxy(const std::string& clientHome, const std::string& endpointUri, const std::string& axisLogFile)
-    : clientHome(clientHome)
-    , endpointUri(endpointUri)
-    , axisLogFile(axisLogFile)
+Proxy::Proxy(const std::string& home, const std::string& endpoint, const std::string& logFile)
+    : clientHome(home)
+    , endpointUri(endpoint)
+    , axisLogFile(logFile)
     , axisLogLevel(6)
     , env(nullptr)
     , stub(nullptr)

@@ -15,7 +15,8 @@ struct axis2_stub;
 class Proxy : public IProxy
 {
 public:
-    Proxy(const std::string& clientHome, const std::string& endpointUri, const std::string& axisLogFile);
+    /// The engine's client home ("axis2"), the service's endpoint URI and the engine's log file.
+    Proxy(const std::string& home, const std::string& endpoint, const std::string& logFile);
     ~Proxy() override;
 
     WorkItem* GetWorkItem(const std::string& agentId) override;

@@ -51,8 +51,8 @@ void CheckWritable(const std::map<std::string, std::string>& map)
 class PropertyWriter
 {
 public:
-    explicit PropertyWriter(std::ostream& out)
-        : out(out)
+    explicit PropertyWriter(std::ostream& stream)
+        : out(stream)
     {
         buffer.reserve(flushSize + 4096);
     }
