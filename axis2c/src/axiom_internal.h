@@ -4,6 +4,7 @@
 
 #include <axiom.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -73,8 +74,17 @@ axiom_namespace* FindPrefixInScope(axiom_node* node, const std::string& prefix);
 // XML text of `node` and its descendants.
 std::string SerializeTree(const axiom_node* node);
 
+// A document refused for its shape (nesting deeper than the reader accepts,
+// oversized markup) rather than for a syntax error; nothing of it is kept.
+class DocumentRefused : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // Parses a complete XML document into a new tree (root element node).
-// Throws std::runtime_error with a description on malformed input.
+// Throws DocumentRefused for a document nested deeper than 256 elements or
+// with oversized markup, and std::runtime_error with a description on
+// malformed input.
 axiom_node* ParseDocument(const char* data, size_t length);
 
 }  // namespace axis2c

@@ -3,7 +3,11 @@
 // large text node is assembled in linear time. Documents with a document
 // type declaration are refused: SOAP forbids them and they open the door to
 // entity expansion attacks; so are documents with oversized markup, which
-// the parser would take minutes over.
+// the parser would take minutes over, and documents nested deeper than
+// kMaxDepth, which no real reply is and whose trees would take the recursive
+// serializer and the callers' own walks beyond their stacks. Namespaces are
+// resolved through a map of the prefixes in scope, kept up to date as the
+// parse goes, so an element costs the same however deep it lies.
 #include "axiom_internal.h"
 
 #include <Poco/SAX/Attributes.h>
@@ -16,12 +20,21 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 namespace {
 
 const char kXmlNamespace[] = "http://www.w3.org/XML/1998/namespace";
+
+// Deepest element nesting accepted: far beyond any SOAP reply or work item
+// (a handful of levels), and the bound the agent's own work item reader uses.
+const size_t kMaxDepth = 256;
+
+std::string TooDeep() {
+  return "elements nested deeper than " + std::to_string(kMaxDepth) + " levels";
+}
 
 class TreeBuilder : public Poco::XML::ContentHandler, public Poco::XML::LexicalHandler {
  public:
@@ -50,6 +63,7 @@ class TreeBuilder : public Poco::XML::ContentHandler, public Poco::XML::LexicalH
                     const Poco::XML::XMLString& qname,
                     const Poco::XML::Attributes& attributes) override {
     FlushText();
+    if (depth == kMaxDepth) throw axis2c::DocumentRefused(TooDeep());
     auto* element = new axiom_element();
     auto* node = new axiom_node();
     node->type = AXIOM_ELEMENT;
@@ -64,6 +78,8 @@ class TreeBuilder : public Poco::XML::ContentHandler, public Poco::XML::LexicalH
       throw std::runtime_error("more than one root element");
     }
     current = node;
+    ++depth;
+    scopes.emplace_back();
     element->localname = localName;
 
     for (auto& declaration : pending) {
@@ -72,6 +88,7 @@ class TreeBuilder : public Poco::XML::ContentHandler, public Poco::XML::LexicalH
       ns->uri = std::move(declaration.second);
       axis2c::HoldNamespace(ns);
       element->declared.push_back(ns);
+      Bring(ns);
     }
     pending.clear();
 
@@ -97,6 +114,15 @@ class TreeBuilder : public Poco::XML::ContentHandler, public Poco::XML::LexicalH
   void endElement(const Poco::XML::XMLString&, const Poco::XML::XMLString&,
                   const Poco::XML::XMLString&) override {
     FlushText();
+    if (!scopes.empty()) {
+      for (const std::string* prefix : scopes.back()) {
+        auto found = inScope.find(*prefix);
+        found->second.pop_back();
+        if (found->second.empty()) inScope.erase(found);
+      }
+      scopes.pop_back();
+    }
+    if (depth > 0) --depth;
     current = current ? current->parent : nullptr;
   }
 
@@ -131,16 +157,29 @@ class TreeBuilder : public Poco::XML::ContentHandler, public Poco::XML::LexicalH
   }
 
   // The in-scope declaration object for (uri, prefix), shared by the element
-  // and its descendants; made up only for the implicit "xml" prefix.
+  // and its descendants; made up only for the implicit "xml" prefix. The
+  // parser has already resolved the prefix to `uri`, so the innermost
+  // declaration of the prefix is the one, and nothing is searched.
   axiom_namespace* Namespace(const std::string& uri, const std::string& prefix) {
-    if (axiom_namespace* found = axis2c::FindInScope(current, uri, &prefix)) return found;
+    auto found = inScope.find(prefix);
+    if (found != inScope.end() && found->second.back()->uri == uri) return found->second.back();
     auto* ns = new axiom_namespace();
     ns->uri = uri;
     ns->prefix = uri == kXmlNamespace ? "xml" : prefix;
     axis2c::ElementOf(current)->declared.push_back(ns);
     axis2c::HoldNamespace(ns);
+    Bring(ns);
     return ns;
   }
+
+  // Puts a declaration of the current element in scope until its end tag.
+  void Bring(axiom_namespace* ns) {
+    auto entry = inScope.try_emplace(ns->prefix).first;
+    entry->second.push_back(ns);
+    // The map's key outlives the entry in `scopes`: both go at the end tag.
+    scopes.back().push_back(&entry->first);
+  }
+
 
   void FlushText() {
     if (text.empty() || !current) {
@@ -164,21 +203,35 @@ class TreeBuilder : public Poco::XML::ContentHandler, public Poco::XML::LexicalH
   axiom_node* current = nullptr;
   std::string text;
   std::vector<std::pair<std::string, std::string>> pending;
+  size_t depth = 0;
+  // Innermost last: the declarations in scope for each prefix.
+  std::unordered_map<std::string, std::vector<axiom_namespace*>> inScope;
+  // Per open element, the prefixes it brought into scope.
+  std::vector<std::vector<const std::string*>> scopes;
 };
 
-// Longest piece of markup the parser must take in whole: a tag with its
-// attributes, a comment, a processing instruction, a declaration, or text
-// outside the root element. Expat 2.5 rescans such a piece from its start for
-// every 4 KiB block POCO feeds it, so one 50 MB attribute would keep it busy
-// for minutes; character data and CDATA content go through in parts.
-size_t LongestMarkup(const char* data, size_t length) {
+// What the parser would face: the longest piece of markup it must take in
+// whole (a tag with its attributes, a comment, a processing instruction, a
+// declaration, or text outside the root element) and the deepest nesting of
+// elements. Expat 2.5 rescans such a piece from its start for every 4 KiB
+// block POCO feeds it, so one 50 MB attribute would keep it busy for minutes;
+// character data and CDATA content go through in parts. The nesting is
+// counted from the tags alone, so a document that is not well-formed may be
+// counted wrong here; the tree builder counts again as it goes.
+struct Shape {
+  size_t longestMarkup = 0;
+  size_t deepest = 0;
+};
+
+Shape ShapeOf(const char* data, size_t length) {
   const std::string_view view(data, length);
   auto through = [&](const char* terminator, size_t from) {
     size_t found = view.find(terminator, from);
     return found == std::string_view::npos ? length
                                            : found + std::char_traits<char>::length(terminator);
   };
-  size_t longest = 0;
+  Shape shape;
+  size_t& longest = shape.longestMarkup;
   size_t depth = 0;
   size_t i = 0;
   while (i < length) {
@@ -211,15 +264,18 @@ size_t LongestMarkup(const char* data, size_t length) {
       }
       end = j < length ? j + 1 : length;
       char kind = i + 1 < length ? view[i + 1] : 0;
-      if (kind == '/')
+      if (kind == '/') {
         depth -= depth > 0 ? 1 : 0;
-      else if (kind != '!' && !(j < length && view[j - 1] == '/'))
-        ++depth;
+      } else if (kind != '!') {
+        // An empty-element tag counts as a level of its own.
+        shape.deepest = std::max(shape.deepest, depth + 1);
+        if (!(j < length && view[j - 1] == '/')) ++depth;
+      }
     }
     longest = std::max(longest, end - i);
     i = end;
   }
-  return longest;
+  return shape;
 }
 
 // Far beyond any tag of a SOAP reply, small enough that a reply of the
@@ -231,12 +287,14 @@ const size_t kMaxMarkupBytes = 256 * 1024;
 namespace axis2c {
 
 axiom_node* ParseDocument(const char* data, size_t length) {
-  size_t longest = LongestMarkup(data, length);
-  if (longest > kMaxMarkupBytes)
-    throw std::runtime_error(std::to_string(longest) +
-                             " bytes of markup in one piece (a tag, comment, declaration or "
-                             "text outside the root element), more than the " +
-                             std::to_string(kMaxMarkupBytes) + " accepted");
+  const Shape shape = ShapeOf(data, length);
+  if (shape.longestMarkup > kMaxMarkupBytes)
+    throw DocumentRefused(std::to_string(shape.longestMarkup) +
+                          " bytes of markup in one piece (a tag, comment, declaration or "
+                          "text outside the root element), more than the " +
+                          std::to_string(kMaxMarkupBytes) + " accepted");
+  // Refused before a single node is made.
+  if (shape.deepest > kMaxDepth) throw DocumentRefused(TooDeep());
   TreeBuilder builder;
   Poco::XML::SAXParser parser;
   parser.setFeature(Poco::XML::XMLReader::FEATURE_NAMESPACES, true);

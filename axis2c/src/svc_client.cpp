@@ -140,6 +140,8 @@ axiom_node* Interpret(const axutil_env_t* env, axis2_svc_client* client,
     tree.reset(axis2c::ParseDocument(reply.body.data(), reply.body.size()));
   } catch (const std::bad_alloc&) {
     throw;
+  } catch (const axis2c::DocumentRefused& error) {
+    return notEnvelope(std::string("reply refused (") + error.what() + ")");
   } catch (const std::exception& error) {
     return notEnvelope(std::string("reply is not well-formed XML (") + error.what() + ")");
   }

@@ -159,6 +159,66 @@ TEST_F(Axiom, RejectsMalformedDocumentsAndDoctypes) {
   }
 }
 
+std::string Nested(size_t levels, const std::string& innermost = "") {
+  std::string xml;
+  for (size_t i = 0; i < levels; ++i) xml += "<a>";
+  xml += innermost;
+  for (size_t i = 0; i < levels; ++i) xml += "</a>";
+  return xml;
+}
+
+TEST_F(Axiom, NestingIsBoundedAt256Levels) {
+  axiom_node_t* deepest = Parse(Nested(255, "<b xmlns=\"http://b/\" x=\"1\"/>"));
+  ASSERT_NE(nullptr, deepest) << holder.Message();
+  axiom_node_free_tree(deepest, env);
+  // One level more, as an element with content, an empty-element tag, or in a document that
+  // would fail further on anyway: refused with the reason, however deep it goes.
+  const std::string refused[] = {Nested(257), Nested(256, "<b/>"), Nested(300, "<b></c>"),
+                                 "<?xml version=\"1.0\"?><!-- x -->" + Nested(1000000)};
+  for (const std::string& xml : refused) {
+    SCOPED_TRACE(xml.substr(0, 40));
+    EXPECT_EQ(nullptr, Parse(xml));
+    EXPECT_EQ(AXIS2_ERROR_XML_PARSE_ERROR, holder.Number());
+    EXPECT_NE(std::string::npos, holder.Message().find("nested deeper than 256 levels"))
+        << holder.Message();
+  }
+}
+
+TEST_F(Axiom, PrefixesRedeclaredInNestedScopesResolveToTheInnermost) {
+  axiom_node_t* root = Parse(
+      "<p:a xmlns:p=\"http://one/\" xmlns=\"http://d/\">"
+      "<p:b xmlns:p=\"http://two/\"><p:c p:at=\"v\"/><e xmlns=\"\"/></p:b>"
+      "<p:d/><f/><xml:g xml:lang=\"en\"/></p:a>");
+  ASSERT_NE(nullptr, root) << holder.Message();
+  // localname|uri|prefix of an element.
+  auto name = [&](axiom_node_t* node) {
+    std::string text = axiom_element_get_localname(Element(node), env);
+    axiom_namespace_t* ns = axiom_element_get_namespace(Element(node), env, node);
+    if (ns) text += std::string("|") + axiom_namespace_get_uri(ns, env) + "|" + axiom_namespace_get_prefix(ns, env);
+    return text;
+  };
+  axiom_node_t* b = axiom_node_get_first_element(root, env);
+  axiom_node_t* c = axiom_node_get_first_element(b, env);
+  axiom_node_t* e = axiom_node_get_next_sibling(c, env);
+  axiom_node_t* d = axiom_node_get_next_sibling(b, env);
+  axiom_node_t* f = axiom_node_get_next_sibling(d, env);
+  axiom_node_t* g = axiom_node_get_next_sibling(f, env);
+  EXPECT_EQ("a|http://one/|p", name(root));
+  EXPECT_EQ("b|http://two/|p", name(b));
+  EXPECT_EQ("c|http://two/|p", name(c));
+  EXPECT_EQ("e", name(e));
+  EXPECT_EQ("d|http://one/|p", name(d));
+  EXPECT_EQ("f|http://d/|", name(f));
+  EXPECT_EQ("g|http://www.w3.org/XML/1998/namespace|xml", name(g));
+  // The tree written out declares each binding where it is needed and reads the same again.
+  const std::string text = ToString(env, root);
+  axiom_node_t* again = Parse(text);
+  ASSERT_NE(nullptr, again) << text;
+  EXPECT_EQ(text, ToString(env, again));
+  axiom_node_free_tree(again, env);
+  axiom_node_free_tree(root, env);
+}
+
 TEST_F(Axiom, NamespaceObjectsSharedAcrossElementsAreFreedOnce) {
   // Runs clean under valgrind: the generated-code pattern of handing one
   // namespace to several calls, and of declaring fresh ones.

@@ -172,6 +172,20 @@ TEST_F(SendReceive, RepliesThatAreNotEnvelopesAreRejected) {
   }
 }
 
+TEST_F(SendReceive, ReplyNestedTooDeeplyIsRefusedWithItsReason) {
+  std::string nested;
+  for (int i = 0; i < 40000; ++i) nested += "<a>";
+  for (int i = 0; i < 40000; ++i) nested += "</a>";
+  TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<r>" + nested + "</r>")));
+  axis2_stub_t* stub = MakeStub(peer.Url());
+  EXPECT_EQ(nullptr, Call(stub));
+  EXPECT_EQ(AXIS2_ERROR_INVALID_SOAP_ENVELOPE, holder.Number());
+  const std::string reason = "reply refused (elements nested deeper than 256 levels)";
+  EXPECT_NE(std::string::npos, holder.Message().find(reason)) << holder.Message();
+  EXPECT_NE(std::string::npos, holder.Log().find(reason)) << holder.Log();
+  axis2_stub_free(stub, env());
+}
+
 TEST_F(SendReceive, AcceptedWithoutBodyGivesNullAndNoError) {
   TestPeer peer(TestPeer::Reply(202, ""));
   axis2_stub_t* stub = MakeStub(peer.Url());

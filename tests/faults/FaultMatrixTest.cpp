@@ -221,6 +221,33 @@ TEST_F(ServerFaults, DeeplyNestedWorkItemIsRefusedWithoutACrash)
     EXPECT_FALSE(work.Exists("scripts/ran"));
 }
 
+TEST_F(ServerFaults, ReplyNestedBeyondTheBoundIsRefusedUnbuilt)
+{
+    // Elements straight inside the result, not escaped: just over the bound, and 100,000 levels
+    // (700 KB) that the engine once took minutes over, walking every ancestor for each element.
+    for (const int levels : {257, 100000})
+    {
+        SCOPED_TRACE(levels);
+        Remove("agent.log");
+        std::string nested;
+        for (int i = 0; i < levels; ++i)
+            nested += "<a>";
+        for (int i = 0; i < levels; ++i)
+            nested += "</a>";
+        const std::string reply = "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
+                                  "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body>"
+                                  "<GetWorkItemResponse xmlns=\"http://orvex.example/Ostrel\"><GetWorkItemResult>" +
+                                  nested + "</GetWorkItemResult></GetWorkItemResponse></soap:Body></soap:Envelope>";
+        SoapServer server("{\"GetWorkItem\": {\"raw\": " + SoapServer::JsonString(reply) + "}}");
+        server.Start();
+        const AgentResult result = RunAgainst(server);
+        EXPECT_EQ(result.status, 1);
+        ExpectEngineError("reply refused (elements nested deeper than 256 levels)");
+        EXPECT_TRUE(Requests(server, "WorkItemComplete").empty());
+        EXPECT_FALSE(work.Exists("scripts/ran"));
+    }
+}
+
 TEST_F(ServerFaults, BrokenRepliesToTheReportKeepIt)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
