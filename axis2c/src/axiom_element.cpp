@@ -232,8 +232,20 @@ axis2_char_t* axiom_element_get_text(axiom_element_t* om_element, const axutil_e
   return Guard<axis2_char_t*>(env, nullptr, [&]() -> axis2_char_t* {
     bool any = false;
     size_t total = 0;
+    axiom_text* only = nullptr;
+    int texts = 0;
     for (axiom_node* child = element_node->firstChild; child; child = child->next)
-      if (child->type == AXIOM_TEXT) total += static_cast<axiom_text*>(child->data)->value.size();
+      if (child->type == AXIOM_TEXT) {
+        only = static_cast<axiom_text*>(child->data);
+        total += only->value.size();
+        ++texts;
+      }
+    // A single text child, as a reply's result is, is handed out in place:
+    // a copy of a reply of many megabytes would double what it holds.
+    if (texts == 1) {
+      om_element->text = std::string();
+      return &only->value[0];
+    }
     std::string& text = om_element->text;
     text.clear();
     text.reserve(total);

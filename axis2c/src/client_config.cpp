@@ -34,6 +34,23 @@ bool ParseTimeout(const std::string& text, long* value) {
   return *value > 0;
 }
 
+// Bytes as a positive decimal number of at most twelve digits.
+bool ParseSize(const std::string& text, size_t* value) {
+  if (text.empty() || text.size() > 12) return false;
+  for (char c : text)
+    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+  *value = static_cast<size_t>(std::stoull(text));
+  return *value > 0;
+}
+
+const char* const kProtocols[] = {"TLSv1", "TLSv1.1", "TLSv1.2", "TLSv1.3"};
+
+bool KnownProtocol(const std::string& name) {
+  for (const char* protocol : kProtocols)
+    if (name == protocol) return true;
+  return false;
+}
+
 const Poco::XML::Element* TransportSenderOf(const Poco::XML::Element* parameter) {
   for (Poco::XML::Node* node = parameter->parentNode(); node; node = node->parentNode())
     if (node->nodeType() == Poco::XML::Node::ELEMENT_NODE && node->localName() == "transportSender")
@@ -93,6 +110,15 @@ ClientConfiguration ClientConfiguration::Load(const std::string& clientHome) {
                                  " must be a positive number of milliseconds, not '" + value +
                                  "'");
     }
+    size_t size;
+    if (name == kMaxReplySize && !ParseSize(value, &size))
+      throw ConfigurationError(path + ": parameter " + name +
+                               " must be a positive number of bytes, not '" + value + "'");
+    if (name == kSslMinProtocol && !KnownProtocol(value))
+      throw ConfigurationError(path + ": parameter " + name +
+                               " must be TLSv1, TLSv1.1, TLSv1.2 or TLSv1.3, not '" + value + "'");
+    if (name == kSslCipherList && value.empty())
+      throw ConfigurationError(path + ": parameter " + name + " is empty");
     const Poco::XML::Element* sender = TransportSenderOf(parameter);
     Parameters& target =
         sender ? configuration.byTransport[Poco::toLower(sender->getAttribute("name"))]
@@ -120,6 +146,9 @@ TransportSettings ClientConfiguration::ForScheme(const std::string& scheme) cons
   if (const std::string* text = value(AXIS2_SSL_SERVER_CERT)) settings.serverCert = *text;
   if (const std::string* text = value(AXIS2_SSL_KEY_FILE)) settings.keyFile = *text;
   if (const std::string* text = value(AXIS2_SSL_PASSPHRASE)) settings.passphrase = *text;
+  if (const std::string* text = value(kMaxReplySize)) ParseSize(*text, &settings.maxReplyBytes);
+  if (const std::string* text = value(kSslCipherList)) settings.cipherList = *text;
+  if (const std::string* text = value(kSslMinProtocol)) settings.minProtocol = *text;
   return settings;
 }
 

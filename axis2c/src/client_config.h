@@ -3,18 +3,35 @@
 // overrides the same parameter given elsewhere in the file.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <stdexcept>
 #include <string>
 
 namespace axis2c {
 
+// Client-home parameters of this engine beyond Axis2/C's own.
+// Largest reply accepted, in bytes; a larger one is refused while it is read.
+constexpr const char kMaxReplySize[] = "MAX_REPLY_SIZE";
+// OpenSSL cipher list for TLS 1.2 and older, for a server that has no
+// forward-secret AEAD suite.
+constexpr const char kSslCipherList[] = "SSL_CIPHER_LIST";
+// Oldest protocol offered: TLSv1, TLSv1.1, TLSv1.2 or TLSv1.3.
+constexpr const char kSslMinProtocol[] = "SSL_MIN_PROTOCOL";
+
+// ECDHE key exchange with AES-GCM or ChaCha20-Poly1305 (ECDSA or RSA
+// certificates); TLS 1.3 suites are all forward-secret AEAD anyway.
+constexpr const char kDefaultCipherList[] = "ECDHE+AESGCM:ECDHE+CHACHA20";
+
 struct TransportSettings {
   long soTimeoutMs = 60000;
   long connectionTimeoutMs = 60000;
+  size_t maxReplyBytes = 64u * 1024u * 1024u;
   std::string serverCert;
   std::string keyFile;
   std::string passphrase;
+  std::string cipherList = kDefaultCipherList;
+  std::string minProtocol = "TLSv1.2";
 };
 
 // What is wrong with a configuration file, naming the file.

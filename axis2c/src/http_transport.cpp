@@ -38,10 +38,6 @@ namespace axis2c {
 
 namespace {
 
-// Large enough for any reply this engine is meant for, small enough that a
-// runaway server cannot exhaust memory.
-const size_t kMaxReplyBytes = 256u * 1024u * 1024u;
-
 // Shuts the socket down when the deadline passes, which wakes any blocked
 // read or write; the caller then reports a timeout.
 class Watchdog;
@@ -203,12 +199,28 @@ HttpReply Converse(Poco::Net::HTTPClientSession& session, const HttpPost& post,
   HttpReply reply;
   reply.status = static_cast<int>(response.getStatus());
   reply.reason = response.getReason();
+  // MAX_REPLY_SIZE bounds what is held: a declared length beyond it is
+  // refused before the body is read, any other body as soon as it would pass
+  // it. A declared length is reserved at once, so the body is never copied
+  // to grow.
+  const size_t cap = post.settings.maxReplyBytes;
+  auto tooLarge = [&](const std::string& what) {
+    Fail(AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR,
+         what + ", more than the " + std::to_string(cap) + " bytes MAX_REPLY_SIZE allows: " +
+             post.uri);
+  };
+  if (response.hasContentLength()) {
+    const long long declared = response.getContentLength64();
+    if (declared > 0 && static_cast<unsigned long long>(declared) > cap)
+      tooLarge("reply of " + std::to_string(declared) + " bytes refused unread");
+    if (declared > 0) reply.body.reserve(static_cast<size_t>(declared));
+  }
   char buffer[16384];
   while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-    reply.body.append(buffer, static_cast<size_t>(in.gcount()));
-    if (reply.body.size() > kMaxReplyBytes)
-      Fail(AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR,
-           "reply larger than " + std::to_string(kMaxReplyBytes) + " bytes: " + post.uri);
+    const size_t count = static_cast<size_t>(in.gcount());
+    if (count > cap - reply.body.size())
+      tooLarge("reply refused after " + std::to_string(reply.body.size() + count) + " bytes");
+    reply.body.append(buffer, count);
   }
   if (response.hasContentLength() &&
       static_cast<long long>(reply.body.size()) < response.getContentLength64())

@@ -11,10 +11,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -66,7 +68,18 @@ AgentResult AgentProcess::RunProgram(const std::string& program, const std::vect
         Poco::StreamCopier::copyToString(stream, result.out);
     }
     errReader.join();
-    result.status = handle.wait();
+    // Reaped here rather than by the handle, for the resource usage that comes with it.
+    int status = 0;
+    struct rusage usage = {};
+    pid_t reaped;
+    do
+        reaped = ::wait4(handle.id(), &status, 0, &usage);
+    while (reaped < 0 && errno == EINTR);
+    if (reaped == handle.id())
+    {
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 256 + WTERMSIG(status);
+        result.peakRssKb = usage.ru_maxrss;
+    }
     {
         std::lock_guard<std::mutex> lock(mutex);
         done = true;

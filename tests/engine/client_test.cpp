@@ -91,6 +91,9 @@ TEST_F(Client, MalformedClientConfigurationRefusesTheStub) {
       {Axis2Xml("<transportSender name=\"https\"><parameter name=\"CONNECTION_TIMEOUT\">-5"
                 "</parameter></transportSender>"),
        "CONNECTION_TIMEOUT"},
+      {Axis2Xml("<parameter name=\"MAX_REPLY_SIZE\">64M</parameter>"), "MAX_REPLY_SIZE"},
+      {Axis2Xml("<parameter name=\"SSL_MIN_PROTOCOL\">SSLv3</parameter>"), "SSL_MIN_PROTOCOL"},
+      {Axis2Xml("<parameter name=\"SSL_CIPHER_LIST\"> </parameter>"), "SSL_CIPHER_LIST"},
   };
   for (const auto& c : cases) {
     home.Write("axis2.xml", c.content);
@@ -109,6 +112,9 @@ TEST(ClientConfiguration, DefaultsValuesAndTransportPrecedence) {
   EXPECT_EQ(60000, defaults.soTimeoutMs);
   EXPECT_EQ(60000, defaults.connectionTimeoutMs);
   EXPECT_EQ("", defaults.serverCert);
+  EXPECT_EQ(64u * 1024 * 1024, defaults.maxReplyBytes);
+  EXPECT_EQ("TLSv1.2", defaults.minProtocol);
+  EXPECT_EQ("ECDHE+AESGCM:ECDHE+CHACHA20", defaults.cipherList);
 
   home.Write("axis2.xml", Axis2Xml(
       "<parameter name=\"SO_TIMEOUT\">1000</parameter>"
@@ -120,6 +126,9 @@ TEST(ClientConfiguration, DefaultsValuesAndTransportPrecedence) {
       "  <parameter name=\"SERVER_CERT\">certs/ca.pem</parameter>"
       "  <parameter name=\"KEY_FILE\">certs/client.pem</parameter>"
       "  <parameter name=\"SSL_PASSPHRASE\">pass phrase</parameter>"
+      "  <parameter name=\"MAX_REPLY_SIZE\">1000000</parameter>"
+      "  <parameter name=\"SSL_MIN_PROTOCOL\">TLSv1</parameter>"
+      "  <parameter name=\"SSL_CIPHER_LIST\">AES128-SHA:@SECLEVEL=0</parameter>"
       "</transportSender>"));
   axis2c::ClientConfiguration configuration = axis2c::ClientConfiguration::Load(home.path);
   axis2c::TransportSettings https = configuration.ForScheme("https");
@@ -128,6 +137,9 @@ TEST(ClientConfiguration, DefaultsValuesAndTransportPrecedence) {
   EXPECT_EQ("certs/ca.pem", https.serverCert);
   EXPECT_EQ("certs/client.pem", https.keyFile);
   EXPECT_EQ("pass phrase", https.passphrase);
+  EXPECT_EQ(1000000u, https.maxReplyBytes);
+  EXPECT_EQ("TLSv1", https.minProtocol);
+  EXPECT_EQ("AES128-SHA:@SECLEVEL=0", https.cipherList);
   axis2c::TransportSettings http = configuration.ForScheme("http");
   EXPECT_EQ(1000, http.soTimeoutMs);
   EXPECT_EQ(60000, http.connectionTimeoutMs);

@@ -10,6 +10,12 @@
 
 namespace {
 
+long MillisecondsSince(std::chrono::steady_clock::time_point start) {
+  return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                               std::chrono::steady_clock::now() - start)
+                               .count());
+}
+
 class SendReceive : public ::testing::Test {
  protected:
   // Stub for `url` with an optional axis2.xml content in its client home.
@@ -186,6 +192,75 @@ TEST_F(SendReceive, ReplyNestedTooDeeplyIsRefusedWithItsReason) {
   axis2_stub_free(stub, env());
 }
 
+// Writes `head`, then 16 KiB pieces of filler, framed as chunks or not, until the client goes
+// away or 64 MiB have gone out.
+TestPeer::Behaviour Endless(const std::string& head, bool chunked) {
+  return [=](TestPeer&, Poco::Net::StreamSocket& socket) {
+    const std::string filler(16384, 'f');
+    const std::string piece = chunked ? "4000\r\n" + filler + "\r\n" : filler;
+    try {
+      socket.sendBytes(head.data(), static_cast<int>(head.size()));
+      for (int i = 0; i < 4096; ++i)
+        for (size_t sent = 0; sent < piece.size();) {
+          int n = socket.sendBytes(piece.data() + sent, static_cast<int>(piece.size() - sent));
+          if (n <= 0) return;
+          sent += static_cast<size_t>(n);
+        }
+    } catch (const Poco::Exception&) {
+    }
+  };
+}
+
+TEST_F(SendReceive, RepliesBeyondMaxReplySizeAreRefusedWhileRead) {
+  const size_t cap = 1024 * 1024;
+  const std::string config = Axis2Xml("<parameter name=\"MAX_REPLY_SIZE\">1048576</parameter>"
+                                      "<parameter name=\"SO_TIMEOUT\">20000</parameter>");
+  const std::string xml = "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\n";
+  struct {
+    const char* what;
+    TestPeer::Behaviour behaviour;
+    const char* reason;
+  } cases[] = {
+      // Refused at the headers: the body that never comes is not waited for.
+      {"declared length", TestPeer::Raw(xml + "Content-Length: 1048577\r\n\r\n<s:Envelope"),
+       "reply of 1048577 bytes refused unread, more than the 1048576 bytes MAX_REPLY_SIZE allows"},
+      {"chunked", Endless(xml + "Transfer-Encoding: chunked\r\n\r\n", true), "reply refused after "},
+      {"until closed", Endless(xml + "Connection: close\r\n\r\n", false), "reply refused after "},
+  };
+  for (auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestPeer peer(c.behaviour);
+    axis2_stub_t* stub = MakeStub(peer.Url(), config);
+    ASSERT_NE(nullptr, stub) << holder.Message();
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(nullptr, Call(stub));
+    EXPECT_LT(MillisecondsSince(start), 10000);
+    EXPECT_EQ(AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR, holder.Number());
+    const std::string message = holder.Message();
+    EXPECT_NE(std::string::npos, message.find(c.reason)) << message;
+    EXPECT_NE(std::string::npos, message.find(peer.Url())) << message;
+    EXPECT_NE(std::string::npos, holder.Log().find(c.reason));
+    // Refused within one read of crossing the cap.
+    const size_t after = message.find("refused after ");
+    if (after != std::string::npos) {
+      EXPECT_LE(std::stoul(message.substr(after + 14)), cap + 16384) << message;
+    }
+    axis2_stub_free(stub, env());
+  }
+
+  // A reply of exactly MAX_REPLY_SIZE is whole.
+  std::string envelope = TestPeer::Envelope("<r></r>");
+  envelope.insert(envelope.find("</r>"), cap - envelope.size(), 'x');
+  TestPeer peer(TestPeer::Reply(200, envelope));
+  axis2_stub_t* stub = MakeStub(peer.Url(), config);
+  axiom_node_t* reply = Call(stub);
+  ASSERT_NE(nullptr, reply) << holder.Message();
+  auto* element = static_cast<axiom_element_t*>(axiom_node_get_data_element(reply, env()));
+  EXPECT_EQ(cap - TestPeer::Envelope("<r></r>").size(),
+            std::string(axiom_element_get_text(element, env(), reply)).size());
+  axis2_stub_free(stub, env());
+}
+
 TEST_F(SendReceive, AcceptedWithoutBodyGivesNullAndNoError) {
   TestPeer peer(TestPeer::Reply(202, ""));
   axis2_stub_t* stub = MakeStub(peer.Url());
@@ -228,12 +303,6 @@ TEST_F(SendReceive, PeerClosingWithoutReplyIsTransportError) {
   EXPECT_EQ(AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR, holder.Number());
   EXPECT_NE(std::string::npos, holder.Message().find("truncated")) << holder.Message();
   axis2_stub_free(stub, env());
-}
-
-long MillisecondsSince(std::chrono::steady_clock::time_point start) {
-  return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                               std::chrono::steady_clock::now() - start)
-                               .count());
 }
 
 TEST_F(SendReceive, SilentPeerTimesOutAfterSoTimeout) {

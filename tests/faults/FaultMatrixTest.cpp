@@ -248,6 +248,42 @@ TEST_F(ServerFaults, ReplyNestedBeyondTheBoundIsRefusedUnbuilt)
     }
 }
 
+TEST_F(ServerFaults, RepliesBeyondTheSizeCapAreRefusedWhileRead)
+{
+    Timeout(60000);
+    // 200 MB with its length declared is refused at the headers; a chunked reply meant to be
+    // endless (the server gives up at 4 GiB) as soon as it passes the default cap of 64 MiB.
+    // Either way the agent holds no more than the cap: its peak may not reach twice the cap.
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"{\"bigResultBytes\": 209715200}", "bytes refused unread"},
+        {"{\"bigResultBytes\": 4294967296, \"chunked\": true}", "reply refused after "},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.first);
+        Remove("agent.log");
+        SoapServer server("{\"GetWorkItem\": " + c.first + "}");
+        server.Start();
+        const AgentResult result = RunAgainst(server);
+        EXPECT_EQ(result.status, 1);
+        ExpectEngineError(c.second);
+        ExpectEngineError("more than the 67108864 bytes MAX_REPLY_SIZE allows");
+        EXPECT_LT(result.peakRssKb, 128 * 1024) << "peak resident set in KiB";
+        EXPECT_FALSE(work.Exists("scripts/ran"));
+    }
+}
+
+TEST_F(ServerFaults, ReplySizeCapIsSetInTheClientHome)
+{
+    work.Write("axis2/axis2.xml", "<axisconfig name=\"Axis2/C\"><parameter name=\"SO_TIMEOUT\">30000</parameter>"
+                                  "<parameter name=\"MAX_REPLY_SIZE\">1048576</parameter></axisconfig>");
+    SoapServer server("{\"GetWorkItem\": {\"bigResultBytes\": 1048576}}");
+    server.Start();
+    const AgentResult result = RunAgainst(server);
+    EXPECT_EQ(result.status, 1);
+    ExpectEngineError("more than the 1048576 bytes MAX_REPLY_SIZE allows");
+}
+
 TEST_F(ServerFaults, BrokenRepliesToTheReportKeepIt)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {

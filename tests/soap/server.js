@@ -23,6 +23,9 @@
 //   {"garbage": true}         200 with a body that is not XML
 //   {"slowBytesPerSecond": N, "result": "..."}   the normal reply, trickled
 //   {"bigResultBytes": N}     normal reply whose result is N bytes of filler
+//   {"bigResultBytes": N, "chunked": true}   the same without a Content-Length (chunked), so
+//                             the client learns its size only by reading; sending stops early
+//                             when the client goes away, and N bounds a reply meant as endless
 'use strict';
 
 const fs = require('fs');
@@ -254,20 +257,22 @@ function trickle(res, rendered, bytesPerSecond) {
   res.on('close', () => clearInterval(timer));
 }
 
-function streamBig(res, rendered, size) {
+function streamBig(res, rendered, size, chunked) {
   const text = rendered.body.toString('utf8');
   const at = text.indexOf(BIG_PLACEHOLDER);
   if (at < 0) { sendFixed(res, 500, 'text/plain', 'placeholder lost'); return; }
   const head = Buffer.from(text.slice(0, at));
   const tail = Buffer.from(text.slice(at + BIG_PLACEHOLDER.length));
-  res.writeHead(rendered.status, {
-    'Content-Type': rendered.headers['content-type'] || 'text/xml; charset=utf-8',
-    'Content-Length': head.length + size + tail.length,
-  });
+  const headers = { 'Content-Type': rendered.headers['content-type'] || 'text/xml; charset=utf-8' };
+  if (!chunked) headers['Content-Length'] = head.length + size + tail.length;
+  res.writeHead(rendered.status, headers);
   res.write(head);
   let left = size;
+  let gone = false;
+  res.on('close', () => { gone = true; });
   const pump = () => {
     while (left > 0) {
+      if (gone || res.destroyed) return;
       const piece = left >= FILLER_CHUNK.length ? FILLER_CHUNK : FILLER_CHUNK.subarray(0, left);
       left -= piece.length;
       if (!res.write(piece)) { res.once('drain', pump); return; }
@@ -330,7 +335,7 @@ async function handlePost(req, res, text) {
     return;
   }
   if (entry.bigResultBytes !== undefined) {
-    streamBig(res, await renderWithSoap(req, entry), Math.max(0, entry.bigResultBytes));
+    streamBig(res, await renderWithSoap(req, entry), Math.max(0, entry.bigResultBytes), !!entry.chunked);
     return;
   }
   // Everything else is answered by node-soap itself, onto the real response.
