@@ -126,7 +126,10 @@ bool Mentions(const std::string& text, const char* word) {
   return Poco::toLower(text).find(word) != std::string::npos;
 }
 
-[[noreturn]] void Classify(const Poco::Exception& error, Phase phase, const std::string& uri) {
+// `offered` says what this client proposed in a handshake, for an
+// administrator whose server wants something older.
+[[noreturn]] void Classify(const Poco::Exception& error, Phase phase, const std::string& uri,
+                           const std::string& offered) {
   const std::string cause = error.message().empty() ? error.displayText() : error.message();
   if (dynamic_cast<const Poco::TimeoutException*>(&error))
     Fail(AXIS2_ERROR_RESPONSE_TIMED_OUT, "no data from the server in time: " + uri);
@@ -135,7 +138,7 @@ bool Mentions(const std::string& text, const char* word) {
     Fail(AXIS2_ERROR_SSL_CERTIFICATE_VERIFICATION_FAILED,
          "certificate problem (" + cause + "): " + uri);
   if (phase == Phase::Handshake)
-    Fail(AXIS2_ERROR_SSL_HANDSHAKE_FAILED, cause + ": " + uri);
+    Fail(AXIS2_ERROR_SSL_HANDSHAKE_FAILED, cause + " (" + offered + "): " + uri);
   if (dynamic_cast<const Poco::Net::NoMessageException*>(&error))
     Fail(AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR,
          "the server closed the connection without a reply: " + uri);
@@ -249,7 +252,8 @@ HttpReply PostOnce(const HttpPost& post) {
   // TLS set-up problems (missing CA file, bad client key) show up before any
   // network traffic.
   Poco::Net::Context::Ptr context;
-  if (secure) context = MakeClientContext(post.settings);
+  std::string certificateProblem;  // outlives the context
+  if (secure) context = MakeClientContext(post.settings, target.getHost(), &certificateProblem);
 
   SigpipeGuard sigpipeGuard;
   Poco::Net::StreamSocket socket = Connect(target.getHost(), target.getPort(), post.settings,
@@ -279,7 +283,13 @@ HttpReply PostOnce(const HttpPost& post) {
     if (!watchdog.Fired()) throw;
   } catch (const Poco::Exception& error) {
     watchdog.Stop();
-    if (!watchdog.Fired()) Classify(error, phase, post.uri);
+    if (!watchdog.Fired() && phase == Phase::Handshake && !certificateProblem.empty())
+      Fail(AXIS2_ERROR_SSL_CERTIFICATE_VERIFICATION_FAILED,
+           "certificate problem (" + certificateProblem + "): " + post.uri);
+    if (!watchdog.Fired())
+      Classify(error, phase, post.uri,
+               "offered " + post.settings.minProtocol + " or later, SSL_CIPHER_LIST '" +
+                   post.settings.cipherList + "'");
   } catch (const std::ios_base::failure& error) {
     watchdog.Stop();
     if (!watchdog.Fired())

@@ -1,6 +1,7 @@
 // TLS client contexts built from the client configuration: server
 // verification against SERVER_CERT or the system CA store, host name
-// checking, and the optional client certificate from KEY_FILE.
+// checking, the protocol and cipher policy, and the optional client
+// certificate from KEY_FILE.
 #pragma once
 
 #include "client_config.h"
@@ -9,7 +10,14 @@
 
 namespace axis2c {
 
-// Throws TransportFailure (SSL_NO_CA_FILE, SSL_CLIENT_CERTIFICATE_INVALID).
-Poco::Net::Context::Ptr MakeClientContext(const TransportSettings& settings);
+// A context for one exchange with `host`: the server's certificate must
+// chain to a trusted CA and name `host` (an IP address only in an IP address
+// subjectAltName, a DNS name only in DNS subjectAltNames, or in the subject's
+// common name when the certificate has no subjectAltName at all). What the
+// verification found wrong is written to `*problem`, which must outlive the
+// context. Throws TransportFailure (SSL_NO_CA_FILE,
+// SSL_CLIENT_CERTIFICATE_INVALID, INVALID_CLIENT_CONFIGURATION).
+Poco::Net::Context::Ptr MakeClientContext(const TransportSettings& settings,
+                                          const std::string& host, std::string* problem);
 
 }  // namespace axis2c

@@ -1,6 +1,7 @@
 // HTTPS exchanges: the server certificate is checked against SERVER_CERT or
-// the system store, and KEY_FILE supplies a client certificate. The CA and
-// certificates are made with the openssl command line for each run.
+// the system store and must name the host, KEY_FILE supplies a client
+// certificate, and the protocol and ciphers follow the client home. The CA
+// and certificates are made with the openssl command line for each run.
 #include "engine_test_support.h"
 #include "test_peer.h"
 
@@ -10,6 +11,8 @@
 #include <Poco/Net/NetSSL.h>
 #include <Poco/Net/SecureServerSocket.h>
 #include <Poco/Net/SocketAddress.h>
+
+#include <openssl/ssl.h>
 
 #include <cstdlib>
 
@@ -32,6 +35,32 @@ class Https : public ::testing::Test {
         "openssl req" + ec + "-passout pass:s3cret -keyout client.key -out client.csr -subj '/CN=agent' && "
         "openssl x509 -req -in client.csr -CA ca.pem -CAkey ca.key -CAcreateserial -out client.pem -days 2 -extfile client.ext && "
         "cat client.pem client.key > client-bundle.pem";
+    // Server certificates that name the host in one way each (the key is shared), and one
+    // with an RSA key for the suites with RSA key exchange.
+    const struct {
+      const char* name;
+      const char* subject;
+      const char* extensions;
+    } issued[] = {
+        {"dns-ip", "/CN=server", "subjectAltName=DNS:127.0.0.1"},
+        {"wildcard-ip", "/CN=server", "subjectAltName=DNS:*.0.0.1"},
+        {"cn-ip", "/CN=127.0.0.1", "basicConstraints=CA:FALSE"},
+        {"ip-cn-localhost", "/CN=localhost", "subjectAltName=IP:127.0.0.1"},
+        {"cn-localhost", "/CN=localhost", "basicConstraints=CA:FALSE"},
+        {"partial-wildcard", "/CN=server", "subjectAltName=DNS:local*"},
+    };
+    for (const auto& certificate : issued) {
+      const std::string name = certificate.name;
+      pki->Write(name + ".ext", std::string(certificate.extensions) + "\n");
+      script += " && openssl req -new -key server.key -out " + name + ".csr -subj '" +
+                certificate.subject + "' && openssl x509 -req -in " + name +
+                ".csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 2 -out " + name +
+                ".pem -extfile " + name + ".ext";
+    }
+    script +=
+        " && openssl req -newkey rsa:2048 -nodes -keyout rsa.key -out rsa.csr -subj '/CN=rsa'"
+        " && openssl x509 -req -in rsa.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 2"
+        " -out rsa.pem -extfile server.ext";
     ready = std::system(("(" + script + ") >/dev/null 2>&1").c_str()) == 0;
   }
 
@@ -47,10 +76,11 @@ class Https : public ::testing::Test {
 
   // HTTPS peer; with `requireClientCert` it insists on a certificate signed
   // by the test CA.
-  static Poco::Net::ServerSocket ServerSocket(bool requireClientCert = false) {
+  static Poco::Net::ServerSocket ServerSocket(bool requireClientCert = false,
+                                              const std::string& certificate = "server") {
     Poco::Net::Context::Params params;
-    params.privateKeyFile = pki->File("server.key");
-    params.certificateFile = pki->File("server.pem");
+    params.privateKeyFile = pki->File(certificate == "rsa" ? "rsa.key" : "server.key");
+    params.certificateFile = pki->File(certificate + ".pem");
     params.verificationMode =
         requireClientCert ? Poco::Net::Context::VERIFY_STRICT : Poco::Net::Context::VERIFY_NONE;
     if (requireClientCert) params.caLocation = pki->File("ca.pem");
@@ -59,6 +89,24 @@ class Https : public ::testing::Test {
     // The client certificate names the agent, not the client's address.
     context->enableExtendedCertificateVerification(false);
     return Poco::Net::SecureServerSocket(Poco::Net::SocketAddress("127.0.0.1", 0), 16, context);
+  }
+
+  // HTTPS peer on the RSA certificate that offers only `ciphers`, up to `maxVersion`.
+  static Poco::Net::ServerSocket OldServerSocket(const std::string& ciphers, int maxVersion) {
+    Poco::Net::Context::Params params;
+    params.privateKeyFile = pki->File("rsa.key");
+    params.certificateFile = pki->File("rsa.pem");
+    params.verificationMode = Poco::Net::Context::VERIFY_NONE;
+    params.cipherList = ciphers;
+    Poco::Net::Context::Ptr context =
+        new Poco::Net::Context(Poco::Net::Context::TLS_SERVER_USE, params);
+    SSL_CTX_set_min_proto_version(context->sslContext(), TLS1_VERSION);
+    SSL_CTX_set_max_proto_version(context->sslContext(), maxVersion);
+    return Poco::Net::SecureServerSocket(Poco::Net::SocketAddress("127.0.0.1", 0), 16, context);
+  }
+
+  std::string Url(const TestPeer& peer, const std::string& host) const {
+    return "https://" + host + ":" + std::to_string(peer.Port()) + "/Ostrel2";
   }
 
   axiom_node_t* Exchange(const std::string& url, const std::string& parameters) {
@@ -105,6 +153,103 @@ TEST_F(Https, HostNameIsCheckedAgainstTheCertificate) {
   TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket());
   std::string url = "https://localhost:" + std::to_string(peer.Port()) + "/Ostrel2";
   EXPECT_NE(nullptr, Exchange(url, Parameter("SERVER_CERT", pki->File("ca.pem"))))
+      << holder.Message();
+}
+
+TEST_F(Https, IpAddressMatchesOnlyAnIpAddressSubjectAltName) {
+  const std::string trust = Parameter("SERVER_CERT", pki->File("ca.pem"));
+  // A DNS name spelled like the address, a wildcard over it, the common name alone.
+  for (const char* certificate : {"dns-ip", "wildcard-ip", "cn-ip"}) {
+    SCOPED_TRACE(certificate);
+    TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket(false, certificate));
+    EXPECT_EQ(nullptr, Exchange(Url(peer, "127.0.0.1"), trust));
+    EXPECT_EQ(AXIS2_ERROR_SSL_CERTIFICATE_VERIFICATION_FAILED, holder.Number());
+    EXPECT_NE(std::string::npos,
+              holder.Message().find("IP address mismatch: the certificate does not name 127.0.0.1"))
+        << holder.Message();
+    EXPECT_NE(std::string::npos, holder.Log().find("IP address mismatch"));
+    EXPECT_TRUE(peer.Requests().empty());
+    axis2_stub_free(stub, holder.env);
+    stub = nullptr;
+  }
+  TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket(false, "ip-cn-localhost"));
+  EXPECT_NE(nullptr, Exchange(Url(peer, "127.0.0.1"), trust)) << holder.Message();
+}
+
+TEST_F(Https, DnsNameMatchesDnsNamesAndTheCommonNameOnlyWithoutThem) {
+  const std::string trust = Parameter("SERVER_CERT", pki->File("ca.pem"));
+  struct {
+    const char* certificate;
+    bool accepted;
+  } cases[] = {
+      {"ip-cn-localhost", false},   // has a subjectAltName: the common name does not count
+      {"partial-wildcard", false},  // "local*" is no wildcard label
+      {"cn-localhost", true},       // no subjectAltName at all
+      {"server", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.certificate);
+    TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket(false, c.certificate));
+    axiom_node_t* reply = Exchange(Url(peer, "localhost"), trust);
+    if (c.accepted) {
+      EXPECT_NE(nullptr, reply) << holder.Message();
+    } else {
+      EXPECT_EQ(nullptr, reply);
+      EXPECT_EQ(AXIS2_ERROR_SSL_CERTIFICATE_VERIFICATION_FAILED, holder.Number());
+      EXPECT_NE(std::string::npos,
+                holder.Message().find("hostname mismatch: the certificate does not name localhost"))
+          << holder.Message();
+      EXPECT_TRUE(peer.Requests().empty());
+    }
+    axis2_stub_free(stub, holder.env);
+    stub = nullptr;
+  }
+}
+
+TEST_F(Https, OnlyForwardSecretAeadSuitesUnlessTheClientHomeWidensThem) {
+  const std::string trust = Parameter("SERVER_CERT", pki->File("ca.pem"));
+  struct {
+    const char* what;
+    std::string serverCiphers;
+    int serverMax;
+    std::string clientParameters;
+    bool accepted;
+  } cases[] = {
+      {"RSA key exchange, CBC, SHA-1", "AES128-SHA", TLS1_2_VERSION, "", false},
+      {"the same, allowed for an old server", "AES128-SHA", TLS1_2_VERSION,
+       Parameter("SSL_CIPHER_LIST", "AES128-SHA"), true},
+      {"ECDHE without AEAD", "ECDHE-RSA-AES128-SHA256", TLS1_2_VERSION, "", false},
+      {"ECDHE with AES-GCM", "ECDHE-RSA-AES128-GCM-SHA256", TLS1_2_VERSION, "", true},
+      {"ECDHE with ChaCha20-Poly1305", "ECDHE-RSA-CHACHA20-POLY1305", TLS1_2_VERSION, "", true},
+      {"TLS 1.1", "ECDHE-RSA-AES128-SHA:@SECLEVEL=0", TLS1_1_VERSION, "", false},
+      {"TLS 1.1, allowed for an old server", "ECDHE-RSA-AES128-SHA:@SECLEVEL=0", TLS1_1_VERSION,
+       Parameter("SSL_MIN_PROTOCOL", "TLSv1.1") +
+           Parameter("SSL_CIPHER_LIST", "ECDHE-RSA-AES128-SHA:@SECLEVEL=0"),
+       true},
+      {"TLS 1.3", "ECDHE-RSA-AES128-GCM-SHA256", TLS1_3_VERSION, "", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")),
+                  OldServerSocket(c.serverCiphers, c.serverMax));
+    axiom_node_t* reply = Exchange(peer.Url("https"), trust + c.clientParameters);
+    if (c.accepted) {
+      EXPECT_NE(nullptr, reply) << holder.Message();
+    } else {
+      EXPECT_EQ(nullptr, reply);
+      EXPECT_EQ(AXIS2_ERROR_SSL_HANDSHAKE_FAILED, holder.Number()) << holder.Message();
+      EXPECT_NE(std::string::npos, holder.Message().find("(offered TLSv1.2 or later, SSL_CIPHER_LIST '"))
+          << holder.Message();
+      EXPECT_TRUE(peer.Requests().empty());
+    }
+    axis2_stub_free(stub, holder.env);
+    stub = nullptr;
+  }
+
+  TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket());
+  EXPECT_EQ(nullptr, Exchange(peer.Url("https"), trust + Parameter("SSL_CIPHER_LIST", "NO-SUCH-CIPHER")));
+  EXPECT_EQ(AXIS2_ERROR_INVALID_CLIENT_CONFIGURATION, holder.Number());
+  EXPECT_NE(std::string::npos, holder.Message().find("SSL_CIPHER_LIST 'NO-SUCH-CIPHER'"))
       << holder.Message();
 }
 

@@ -5,6 +5,7 @@
 
 #include <Poco/File.h>
 
+#include <cstdlib>
 #include <sys/stat.h>
 
 namespace
@@ -38,6 +39,36 @@ protected:
             if (request.operation == operation)
                 found.push_back(request);
         return found;
+    }
+
+    /// A CA (ca.pem) and, for each name, NAME.pem and NAME.key: a certificate with `subject` and
+    /// the extension lines `extensions`, signed by the CA; RSA keys throughout.
+    bool MakeCertificates(const std::vector<std::vector<std::string>>& certificates)
+    {
+        std::string script = "cd '" + work.Path() + "' && openssl req -x509 -newkey rsa:2048 -nodes -days 2 "
+                             "-subj /CN=TestCA -keyout ca.key -out ca.pem";
+        for (const std::vector<std::string>& c : certificates)
+        {
+            work.Write(c[0] + ".ext", c[2] + "\n");
+            script += " && openssl req -newkey rsa:2048 -nodes -subj '" + c[1] + "' -keyout " + c[0] + ".key -out " +
+                      c[0] + ".csr && openssl x509 -req -in " + c[0] + ".csr -CA ca.pem -CAkey ca.key -CAcreateserial "
+                      "-days 2 -extfile " + c[0] + ".ext -out " + c[0] + ".pem";
+        }
+        return std::system(("(" + script + ") >/dev/null 2>&1").c_str()) == 0;
+    }
+
+    /// The client home that trusts ca.pem, with more parameters for HTTPS.
+    void TrustTheCa(const std::string& more = "")
+    {
+        work.Write("axis2/axis2.xml", "<axisconfig name=\"Axis2/C\"><parameter name=\"SO_TIMEOUT\">5000</parameter>"
+                                      "<transportSender name=\"https\"><parameter name=\"SERVER_CERT\">" +
+                                          (work / "ca.pem") + "</parameter>" + more + "</transportSender></axisconfig>");
+    }
+
+    AgentResult RunAgainstOverTls(const SoapServer& server)
+    {
+        return Run({"--host", "127.0.0.1:" + std::to_string(server.Port()), "--ssl", "--name", "agent-1", "--script",
+                    "scripts"});
     }
 
     void ExpectEngineError(const std::string& detail)
@@ -282,6 +313,56 @@ TEST_F(ServerFaults, ReplySizeCapIsSetInTheClientHome)
     const AgentResult result = RunAgainst(server);
     EXPECT_EQ(result.status, 1);
     ExpectEngineError("more than the 1048576 bytes MAX_REPLY_SIZE allows");
+}
+
+TEST_F(ServerFaults, IpAddressHostNeedsAnIpAddressSubjectAltName)
+{
+    ASSERT_TRUE(MakeCertificates({{"dns-ip", "/CN=server", "subjectAltName=DNS:127.0.0.1"},
+                                  {"wildcard-ip", "/CN=server", "subjectAltName=DNS:*.0.0.1"},
+                                  {"cn-ip", "/CN=127.0.0.1", "basicConstraints=CA:FALSE"},
+                                  {"ip", "/CN=server", "subjectAltName=IP:127.0.0.1"}}));
+    TrustTheCa();
+    for (const char* certificate : {"dns-ip", "wildcard-ip", "cn-ip"})
+    {
+        SCOPED_TRACE(certificate);
+        Remove("agent.log");
+        SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-1", "Setup")), work / (certificate + std::string(".pem")),
+                          work / (certificate + std::string(".key")));
+        server.Start();
+        const AgentResult result = RunAgainstOverTls(server);
+        EXPECT_EQ(result.status, 1);
+        ExpectEngineError("certificate problem (IP address mismatch: the certificate does not name 127.0.0.1)");
+        EXPECT_TRUE(server.Requests().empty());
+        EXPECT_FALSE(work.Exists("scripts/ran"));
+    }
+    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-1", "Setup")), work / "ip.pem", work / "ip.key");
+    server.Start();
+    Remove("agent.log");
+    const AgentResult result = RunAgainstOverTls(server);
+    EXPECT_EQ(result.status, 0) << Log();
+    EXPECT_TRUE(work.Exists("scripts/ran"));
+}
+
+TEST_F(ServerFaults, OldCipherSuitesAreRefusedUnlessTheClientHomeAllowsThem)
+{
+    ASSERT_TRUE(MakeCertificates({{"server", "/CN=server", "subjectAltName=IP:127.0.0.1"}}));
+    // TLS 1.2 with RSA key exchange and CBC with SHA-1: no forward secrecy, no AEAD.
+    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-1", "Setup")), work / "server.pem", work / "server.key");
+    server.RestrictTls("AES128-SHA", "TLSv1.2");
+    server.Start();
+    TrustTheCa();
+    AgentResult result = RunAgainstOverTls(server);
+    EXPECT_EQ(result.status, 1);
+    ExpectEngineError("offered TLSv1.2 or later, SSL_CIPHER_LIST 'ECDHE+AESGCM:ECDHE+CHACHA20'");
+    EXPECT_TRUE(server.Requests().empty());
+    EXPECT_FALSE(work.Exists("scripts/ran"));
+
+    // An administrator who must talk to such a server says so in the client home.
+    TrustTheCa("<parameter name=\"SSL_CIPHER_LIST\">AES128-SHA</parameter>");
+    Remove("agent.log");
+    result = RunAgainstOverTls(server);
+    EXPECT_EQ(result.status, 0) << Log();
+    EXPECT_TRUE(work.Exists("scripts/ran"));
 }
 
 TEST_F(ServerFaults, BrokenRepliesToTheReportKeepIt)

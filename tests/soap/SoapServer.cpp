@@ -107,6 +107,11 @@ void SoapServer::Stop() noexcept {
     out_.reset();
 }
 
+void SoapServer::RestrictTls(const std::string& ciphers, const std::string& maxVersion) {
+    tlsCiphers_ = ciphers;
+    tlsMaxVersion_ = maxVersion;
+}
+
 void SoapServer::Start() {
     if (process_) throw std::logic_error("SoapServer: already started");
     if (kNode.empty() || !Exists(kNode))
@@ -120,6 +125,10 @@ void SoapServer::Start() {
                              "--scenario", scenarioPath_};
     if (!tlsCert_.empty()) {
         args.insert(args.end(), {"--tls", tlsCert_, tlsKey_});
+        if (!tlsCiphers_.empty())
+            args.insert(args.end(), {"--tls-ciphers", tlsCiphers_});
+        if (!tlsMaxVersion_.empty())
+            args.insert(args.end(), {"--tls-max-version", tlsMaxVersion_});
     }
     in_ = std::make_unique<Poco::Pipe>();
     out_ = std::make_unique<Poco::Pipe>();

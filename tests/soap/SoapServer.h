@@ -33,6 +33,10 @@ public:
     SoapServer(const SoapServer&) = delete;
     SoapServer& operator=(const SoapServer&) = delete;
 
+    // Before Start(), for an HTTPS server: offer only `ciphers` (OpenSSL's list for TLS 1.2 and
+    // older) and no protocol newer than `maxVersion` ("TLSv1.2"); empty leaves node's choice.
+    void RestrictTls(const std::string& ciphers, const std::string& maxVersion);
+
     void Start();
     unsigned short Port() const { return port_; }
     std::string Uri() const;  // http(s)://127.0.0.1:<port>/Ostrel2
@@ -57,6 +61,8 @@ private:
     std::string recordPath_;
     std::string tlsCert_;
     std::string tlsKey_;
+    std::string tlsCiphers_;
+    std::string tlsMaxVersion_;
     std::unique_ptr<Poco::Pipe> in_;
     std::unique_ptr<Poco::Pipe> out_;
     std::unique_ptr<Poco::ProcessHandle> process_;

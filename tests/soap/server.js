@@ -4,7 +4,7 @@
 // idea of SOAP 1.1 rather than against itself.
 //
 //   node server.js --wsdl <path> --record <file.jsonl> [--scenario <file.json>]
-//                  [--tls <cert.pem> <key.pem>]
+//                  [--tls <cert.pem> <key.pem> [--tls-ciphers <list>] [--tls-max-version <v>]]
 //
 // Prints "listening <port>" once ready and exits when stdin ends, so a test that
 // dies never leaves a server behind (by hand: `tail -f /dev/null | node server.js ...`).
@@ -68,6 +68,8 @@ function parseArgs(argv) {
     else if (a === '--record') opts.record = argv[++i];
     else if (a === '--scenario') opts.scenario = argv[++i];
     else if (a === '--tls') { opts.cert = argv[++i]; opts.key = argv[++i]; }
+    else if (a === '--tls-ciphers') opts.ciphers = argv[++i]; // OpenSSL list, for TLS 1.2 and older
+    else if (a === '--tls-max-version') opts.maxVersion = argv[++i]; // e.g. TLSv1.2
     else fail('unknown argument ' + a);
   }
   if (!opts.wsdl || !opts.record) fail('usage: server.js --wsdl <path> --record <file.jsonl> [--scenario <file.json>] [--tls <cert> <key>]');
@@ -365,9 +367,14 @@ function onRequest(req, res) {
   });
 }
 
-const server = opts.cert
-  ? https.createServer({ cert: fs.readFileSync(opts.cert), key: fs.readFileSync(opts.key) }, onRequest)
-  : http.createServer(onRequest);
+function tlsOptions() {
+  const o = { cert: fs.readFileSync(opts.cert), key: fs.readFileSync(opts.key) };
+  if (opts.ciphers !== undefined) o.ciphers = opts.ciphers;
+  if (opts.maxVersion !== undefined) o.maxVersion = opts.maxVersion;
+  return o;
+}
+
+const server = opts.cert ? https.createServer(tlsOptions(), onRequest) : http.createServer(onRequest);
 // A client under test may be slow to send; never cut it off from this side.
 server.requestTimeout = 0;
 server.headersTimeout = 0;
