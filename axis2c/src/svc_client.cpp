@@ -12,6 +12,7 @@
 
 #include <Poco/String.h>
 
+#include <algorithm>
 #include <memory>
 
 using axis2c::Guard;
@@ -270,7 +271,13 @@ axiom_node_t* axis2_svc_client_send_receive_with_op_qname(axis2_svc_client_t* sv
                 "\"><soapenv:Body>" + (body ? axis2c::SerializeTree(body) : std::string()) +
                 "</soapenv:Body></soapenv:Envelope>";
     post.settings = svc_client->configuration.ForScheme(SchemeOf(post.uri));
-    if (options->timeoutMs > 0) post.settings.soTimeoutMs = options->timeoutMs;
+    // A caller's own deadline bounds the connect as well: a short delivery
+    // must not wait out CONNECTION_TIMEOUT for an unreachable server.
+    if (options->timeoutMs > 0) {
+      post.settings.soTimeoutMs = options->timeoutMs;
+      post.settings.connectionTimeoutMs =
+          std::min(post.settings.connectionTimeoutMs, options->timeoutMs);
+    }
 
     AXIS2C_LOG(env, AXIS2_LOG_LEVEL_DEBUG,
                "sending " + std::to_string(post.body.size()) + " bytes to " + post.uri +

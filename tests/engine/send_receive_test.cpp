@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <vector>
 
 namespace {
 
@@ -330,6 +331,25 @@ TEST_F(SendReceive, OptionsTimeoutOverridesConfiguration) {
   EXPECT_EQ(nullptr, Call(stub));
   EXPECT_LT(MillisecondsSince(start), 2000);
   EXPECT_EQ(AXIS2_ERROR_RESPONSE_TIMED_OUT, holder.Number());
+  axis2_stub_free(stub, env());
+}
+
+TEST_F(SendReceive, OptionsTimeoutAlsoBoundsTheConnect) {
+  // A listener whose queue is full: the kernel drops further connection requests, so a connect
+  // waits until the client gives up.
+  Poco::Net::ServerSocket full(Poco::Net::SocketAddress("127.0.0.1", 0), 1);
+  std::vector<Poco::Net::StreamSocket> queued(4);
+  for (auto& socket : queued) socket.connectNB(full.address());
+  const std::string url = "http://127.0.0.1:" + std::to_string(full.address().port()) + "/Ostrel2";
+  axis2_stub_t* stub = MakeStub(url, Axis2Xml("<parameter name=\"SO_TIMEOUT\">30000</parameter>"
+                                              "<parameter name=\"CONNECTION_TIMEOUT\">30000</parameter>"));
+  axis2_options_set_timeout_in_milli_seconds(axis2_stub_get_options(stub, env()), env(), 500);
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(nullptr, Call(stub));
+  EXPECT_LT(MillisecondsSince(start), 5000);
+  EXPECT_EQ(AXIS2_ERROR_SOCKET_ERROR, holder.Number());
+  EXPECT_NE(std::string::npos, holder.Message().find("Connection timed out after 500 ms: " + url))
+      << holder.Message();
   axis2_stub_free(stub, env());
 }
 
