@@ -284,11 +284,18 @@ TEST_F(ServerFaults, RepliesBeyondTheSizeCapAreRefusedWhileRead)
     Timeout(60000);
     // 200 MB with its length declared is refused at the headers; a chunked reply meant to be
     // endless (the server gives up at 4 GiB) as soon as it passes the default cap of 64 MiB.
-    // Either way the agent holds no more than the cap: its peak may not reach twice the cap.
+    // Either way the agent holds no more than the cap: its peak may not reach twice the cap (four
+    // times in a sanitizer build, whose shadow memory and quarantine of freed blocks come on top;
+    // the body alone took the old reader past that).
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"{\"bigResultBytes\": 209715200}", "bytes refused unread"},
         {"{\"bigResultBytes\": 4294967296, \"chunked\": true}", "reply refused after "},
     };
+#if defined(__SANITIZE_ADDRESS__)
+    const long peakLimitKb = 4 * 64 * 1024;
+#else
+    const long peakLimitKb = 2 * 64 * 1024;
+#endif
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.first);
@@ -299,7 +306,7 @@ TEST_F(ServerFaults, RepliesBeyondTheSizeCapAreRefusedWhileRead)
         EXPECT_EQ(result.status, 1);
         ExpectEngineError(c.second);
         ExpectEngineError("more than the 67108864 bytes MAX_REPLY_SIZE allows");
-        EXPECT_LT(result.peakRssKb, 128 * 1024) << "peak resident set in KiB";
+        EXPECT_LT(result.peakRssKb, peakLimitKb) << "peak resident set in KiB";
         EXPECT_FALSE(work.Exists("scripts/ran"));
     }
 }
