@@ -180,7 +180,6 @@ class TreeBuilder : public Poco::XML::ContentHandler, public Poco::XML::LexicalH
     scopes.back().push_back(&entry->first);
   }
 
-
   void FlushText() {
     if (text.empty() || !current) {
       text.clear();

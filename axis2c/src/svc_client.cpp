@@ -133,7 +133,7 @@ axiom_node* Interpret(const axutil_env_t* env, axis2_svc_client* client,
   };
 
   // Looked at in place: a trimmed copy would double a large reply.
-  if (reply.body.find_first_not_of(" \t\r\n") == std::string::npos) {
+  if (reply.body.find_first_not_of(" \t\n\v\f\r") == std::string::npos) {
     if (reply.status == 202) return nullptr;
     return notEnvelope("empty reply");
   }
