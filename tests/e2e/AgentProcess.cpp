@@ -11,12 +11,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -68,18 +66,7 @@ AgentResult AgentProcess::RunProgram(const std::string& program, const std::vect
         Poco::StreamCopier::copyToString(stream, result.out);
     }
     errReader.join();
-    // Reaped here rather than by the handle, for the resource usage that comes with it.
-    int status = 0;
-    struct rusage usage = {};
-    pid_t reaped;
-    do
-        reaped = ::wait4(handle.id(), &status, 0, &usage);
-    while (reaped < 0 && errno == EINTR);
-    if (reaped == handle.id())
-    {
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 256 + WTERMSIG(status);
-        result.peakRssKb = usage.ru_maxrss;
-    }
+    result.status = handle.wait();
     {
         std::lock_guard<std::mutex> lock(mutex);
         done = true;

@@ -13,7 +13,6 @@ struct AgentResult
     std::string out;
     std::string err;
     bool timedOut = false;
-    long peakRssKb = 0;  // the agent's largest resident set (wait4's ru_maxrss)
 };
 
 /// An agent run in the background, for tests that act on it while it runs (a signal, a second
