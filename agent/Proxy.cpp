@@ -64,38 +64,31 @@ WorkItem* Proxy::GetWorkItem(const std::string& agentId)
     adb_GetWorkItem_t* request = adb_GetWorkItem_create_with_values(env, const_cast<axis2_char_t*>(agentId.c_str()));
     adb_GetWorkItemResponse_t* response = axis2_stub_op_ProxyAgentService_GetWorkItem(stub, env, request);
 
-    // The records are freed on every way out, the parser's exception included.
-    struct Release
-    {
-        const axutil_env_t* env;
-        adb_GetWorkItem_t* request;
-        adb_GetWorkItemResponse_t* response;
-        ~Release()
-        {
-            adb_GetWorkItem_free(request, env);
-            adb_GetWorkItemResponse_free(response, env);
-        }
-    } release{env, request, response};
-
+    // Judged by the error number as the exchange left it; the text is taken before the records are
+    // freed, and they are freed before the text is parsed, so that a large reply is not held twice.
     const int errorNumber = env->error->error_number;
-    if (errorNumber != AXIS2_ERROR_NONE && errorNumber != AXIS2_ERROR_INVALID_NULL_PARAM)
+    const bool failed = errorNumber != AXIS2_ERROR_NONE && errorNumber != AXIS2_ERROR_INVALID_NULL_PARAM;
+    const axis2_char_t* result = failed ? nullptr : adb_GetWorkItemResponse_get_GetWorkItemResult(response, env);
+    std::string text(result ? result : "");
+    const std::string errorText = failed ? EngineErrorText(env) : std::string();
+    adb_GetWorkItem_free(request, env);
+    adb_GetWorkItemResponse_free(response, env);
+
+    if (failed)
     {
         poco_error(logger, "\n\n\n\n");
-        poco_error(logger, "Error returned by axis2: " + LogText::Escape(EngineErrorText(env)));
+        poco_error(logger, "Error returned by axis2: " + LogText::Escape(errorText));
         poco_error(logger, "This error code may indicate an incorrect endpoint address " + endpointUri +
                                ", or a certificate issue.");
         poco_error(logger, "Consult axis2 log file at axis2/logs for more detail\n\n\n\n");
         return nullptr;
     }
-
-    const axis2_char_t* result = adb_GetWorkItemResponse_get_GetWorkItemResult(response, env);
     if (!result)
     {
         poco_information(logger, "\n\n\n\n");
         poco_information(logger, "No workitem currently available\n\n\n\n");
         return nullptr;
     }
-    std::string text(result);
     SanitizeWorkItem(text);
     std::unique_ptr<WorkItem> item(new WorkItem);
     item->Parse(text);

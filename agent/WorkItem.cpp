@@ -116,9 +116,13 @@ WorkItem::~WorkItem() = default;
 
 void WorkItem::Parse(std::istream& input)
 {
-    // Read whole and measured first: one oversized tag would keep the parser busy for minutes, and
-    // a deep enough nesting would overflow the stack of the DOM's recursive walks.
-    const std::string text((std::istreambuf_iterator<char>(input)), std::istreambuf_iterator<char>());
+    Parse(std::string((std::istreambuf_iterator<char>(input)), std::istreambuf_iterator<char>()));
+}
+
+void WorkItem::Parse(const std::string& text)
+{
+    // Measured first: one oversized tag would keep the parser busy for minutes, and a deep enough
+    // nesting would overflow the stack of the DOM's recursive walks.
     XmlText::CheckShape(text, "The work item");
     Poco::MemoryInputStream stream(text.data(), text.size());
     Poco::XML::DOMParser parser;
@@ -170,12 +174,6 @@ void WorkItem::Parse(std::istream& input)
             visibleProperties.erase(entry.first);
         }
     }
-}
-
-void WorkItem::Parse(const std::string& text)
-{
-    std::istringstream stream(text);
-    Parse(stream);
 }
 
 const std::vector<std::string>& WorkItem::UndecryptableProperties() const
