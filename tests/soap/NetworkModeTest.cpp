@@ -179,7 +179,8 @@ TEST_F(NetworkMode, SilentServerIsAbandonedAfterTheTimeout)
     const AgentResult result = RunAgainst(Host(server));
     const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(result.status, 1);
-    EXPECT_LT(seconds, 6.0);
+    // The bound is the point: an order of magnitude above the time-out, for a loaded machine.
+    EXPECT_LT(seconds, 15.0);
     ExpectFourErrorLines(server.Uri());
 }
 
