@@ -17,6 +17,8 @@ extern "C"
 {
 #endif
 
+#define AXIS2_DEFAULT_TIMEOUT_MILLISECONDS 30000
+
 typedef struct axis2_options axis2_options_t;
 
 AXIS2_EXTERN axis2_options_t *AXIS2_CALL

@@ -23,5 +23,6 @@
 #include <axutil_base64.h>
 #include <axutil_base64_binary.h>
 #include <axutil_duration.h>
+#include <platforms/axutil_platform_auto_sense.h>
 
 #endif /* AXIS2_UTIL_H */

@@ -5,6 +5,7 @@
 
 #include <axiom_soap_const.h>
 #include <axis2_const.h>
+#include <axis2_http_transport.h>
 #include <axutil_qname.h>
 #include <axutil_string.h>
 
@@ -197,7 +198,7 @@ const axis2_char_t* axis2_svc_get_name(const axis2_svc_t* svc, const axutil_env_
 axis2_status_t axis2_svc_add_op(axis2_svc_t* svc, const axutil_env_t* env, axis2_op_t* op) {
   if (!Present(env, svc) || !Present(env, op)) return AXIS2_FAILURE;
   if (!op->qname) {
-    axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE, "operation without a qname");
+    axis2c::SetError(env, AXIS2_ERROR_OP_NAME_MISSING, "operation without a qname");
     return AXIS2_FAILURE;
   }
   return Guard<axis2_status_t>(env, AXIS2_FAILURE, [&] {
@@ -292,7 +293,7 @@ axis2_status_t axis2_options_set_soap_version(axis2_options_t* options, const ax
                                               const int soap_version) {
   if (!Present(env, options)) return AXIS2_FAILURE;
   if (soap_version != AXIOM_SOAP11 && soap_version != AXIOM_SOAP12) {
-    axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE,
+    axis2c::SetError(env, AXIS2_ERROR_INVALID_SOAP_VERSION,
                      "SOAP version " + std::to_string(soap_version) + " is not 1 or 2");
     return AXIS2_FAILURE;
   }
@@ -309,10 +310,6 @@ axis2_status_t axis2_options_set_timeout_in_milli_seconds(axis2_options_t* optio
                                                           const axutil_env_t* env,
                                                           const long timeout_in_milli_seconds) {
   if (!Present(env, options)) return AXIS2_FAILURE;
-  if (timeout_in_milli_seconds <= 0) {
-    axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE, "timeout must be positive");
-    return AXIS2_FAILURE;
-  }
   options->timeoutMs = timeout_in_milli_seconds;
   return AXIS2_SUCCESS;
 }

@@ -2,6 +2,7 @@
 // exchange, and the reply's envelope taken apart into payload or error.
 #include "axiom_internal.h"
 #include "client_config.h"
+#include "client_home.h"
 #include "client_model.h"
 #include "http_transport.h"
 #include "internal.h"
@@ -113,7 +114,7 @@ std::string Status(const axis2c::HttpReply& reply) {
 
 axiom_node* Reject(const axutil_env_t* env, int number, const std::string& detail) {
   axis2c::SetError(env, number, detail);
-  AXIS2C_LOG(env, AXIS2_LOG_LEVEL_ERROR, axutil_error_get_message_for_number(number) + std::string(": ") + detail);
+  AXIS2C_LOG(env, AXIS2_LOG_LEVEL_ERROR, axis2c::MessageForNumber(number) + std::string(": ") + detail);
   return nullptr;
 }
 
@@ -125,7 +126,7 @@ axiom_node* Interpret(const axutil_env_t* env, axis2_svc_client* client,
   // a broken envelope for success statuses.
   auto notEnvelope = [&](const std::string& why) {
     if (accepted)
-      return Reject(env, AXIS2_ERROR_INVALID_SOAP_ENVELOPE,
+      return Reject(env, AXIS2_ERROR_SOAP_MESSAGE_DOES_NOT_CONTAIN_AN_ENVELOPE,
                     why + " (" + Status(reply) + "): " + uri);
     return Reject(env, AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR,
                   Status(reply) + ", " + why + ": " + uri);
@@ -180,8 +181,11 @@ axis2_svc_client_t* axis2_svc_client_create(const axutil_env_t* env,
     auto client = std::make_unique<axis2_svc_client>();
     try {
       client->configuration = axis2c::ClientConfiguration::Load(client_home ? client_home : "");
+    } catch (const axis2c::ConfigurationMissing& error) {
+      Reject(env, AXIS2_ERROR_CONFIG_NOT_FOUND, error.what());
+      return nullptr;
     } catch (const axis2c::ConfigurationError& error) {
-      Reject(env, AXIS2_ERROR_INVALID_CLIENT_CONFIGURATION, error.what());
+      Reject(env, AXIS2_ERROR_INVALID_STATE_CONF, error.what());
       return nullptr;
     }
     axutil_qname_t* name = axutil_qname_create(env, AXIS2_ANON_SERVICE, nullptr, nullptr);

@@ -68,7 +68,7 @@ bool Readable(const std::string& path) {
 void UseClientCertificate(SSL_CTX* context, const TransportSettings& settings) {
   const std::string& keyFile = settings.keyFile;
   if (!Readable(keyFile))
-    throw TransportFailure(AXIS2_ERROR_SSL_CLIENT_CERTIFICATE_INVALID,
+    throw TransportFailure(AXIS2_ERROR_SSL_ENGINE,
                            "KEY_FILE " + keyFile + " cannot be read");
   std::string passphrase = settings.passphrase;
   SSL_CTX_set_default_passwd_cb(context, PassphraseCallback);
@@ -82,7 +82,7 @@ void UseClientCertificate(SSL_CTX* context, const TransportSettings& settings) {
   else if (SSL_CTX_check_private_key(context) != 1)
     problem = "private key in KEY_FILE " + keyFile + " does not match its certificate";
   SSL_CTX_set_default_passwd_cb_userdata(context, nullptr);
-  if (!problem.empty()) throw TransportFailure(AXIS2_ERROR_SSL_CLIENT_CERTIFICATE_INVALID, problem);
+  if (!problem.empty()) throw TransportFailure(AXIS2_ERROR_SSL_ENGINE, problem);
 }
 
 }  // namespace
@@ -105,7 +105,7 @@ Poco::Net::Context::Ptr MakeClientContext(const TransportSettings& settings) {
   try {
     context = new Poco::Net::Context(Poco::Net::Context::TLS_CLIENT_USE, params);
   } catch (const Poco::Exception& error) {
-    throw TransportFailure(settings.serverCert.empty() ? AXIS2_ERROR_SSL_HANDSHAKE_FAILED
+    throw TransportFailure(settings.serverCert.empty() ? AXIS2_ERROR_SSL_ENGINE
                                                        : AXIS2_ERROR_SSL_NO_CA_FILE,
                            "cannot set up TLS with SERVER_CERT '" + settings.serverCert +
                                "': " + error.displayText());

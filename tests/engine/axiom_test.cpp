@@ -155,7 +155,7 @@ TEST_F(Axiom, RejectsMalformedDocumentsAndDoctypes) {
                        "<!DOCTYPE a [<!ENTITY e \"x\">]><a>&e;</a>", "<a>&undefined;</a>"};
   for (const char* xml : bad) {
     EXPECT_EQ(nullptr, Parse(xml)) << xml;
-    EXPECT_EQ(AXIS2_ERROR_XML_PARSE_ERROR, holder.Number()) << xml;
+    EXPECT_EQ(AXIS2_ERROR_INVALID_DOCUMENT_STATE_ROOT_NULL, holder.Number()) << xml;
   }
 }
 

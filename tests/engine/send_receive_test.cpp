@@ -34,7 +34,7 @@ class SendReceive : public ::testing::Test {
 
   // One exchange with the SOAP action set the way generated stubs do it.
   axiom_node_t* Call(axis2_stub_t* stub, const char* action = "http://x/Ostrel/GetWorkItem") {
-    axis2_options_t* options = axis2_stub_get_options(stub, env());
+    axis2_options_t* options = OptionsOf(stub, env());
     axutil_string_t* soapAction = action ? axutil_string_create(env(), action) : nullptr;
     axis2_options_set_soap_action(options, env(), soapAction);
     axis2_options_set_soap_version(options, env(), AXIOM_SOAP11);
@@ -114,7 +114,7 @@ TEST_F(SendReceive, Soap12CarriesTheActionInTheContentType) {
       200, "<e:Envelope xmlns:e=\"http://www.w3.org/2003/05/soap-envelope\"><e:Body><ok/></e:Body></e:Envelope>",
       "application/soap+xml"));
   axis2_stub_t* stub = MakeStub(peer.Url());
-  axis2_options_t* options = axis2_stub_get_options(stub, env());
+  axis2_options_t* options = OptionsOf(stub, env());
   axis2_options_set_soap_version(options, env(), AXIOM_SOAP12);
   axutil_string_t* action = axutil_string_create(env(), "urn:act");
   axis2_options_set_soap_action(options, env(), action);
@@ -166,7 +166,7 @@ TEST_F(SendReceive, RepliesThatAreNotEnvelopesAreRejected) {
     axis2_stub_t* stub = MakeStub(peer.Url());
     AXIS2_ERROR_SET(holder.env->error, AXIS2_ERROR_NONE, AXIS2_SUCCESS);
     EXPECT_EQ(nullptr, Call(stub)) << body;
-    EXPECT_EQ(AXIS2_ERROR_INVALID_SOAP_ENVELOPE, holder.Number()) << body;
+    EXPECT_EQ(AXIS2_ERROR_SOAP_MESSAGE_DOES_NOT_CONTAIN_AN_ENVELOPE, holder.Number()) << body;
     EXPECT_NE(std::string::npos, holder.Message().find(peer.Url())) << holder.Message();
     axis2_stub_free(stub, env());
   }
@@ -242,7 +242,7 @@ TEST_F(SendReceive, OptionsTimeoutOverridesConfiguration) {
   TestPeer peer(TestPeer::Silent());
   axis2_stub_t* stub =
       MakeStub(peer.Url(), Axis2Xml("<parameter name=\"SO_TIMEOUT\">30000</parameter>"));
-  axis2_options_set_timeout_in_milli_seconds(axis2_stub_get_options(stub, env()), env(), 300);
+  axis2_options_set_timeout_in_milli_seconds(OptionsOf(stub, env()), env(), 300);
   auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(nullptr, Call(stub));
   EXPECT_LT(MillisecondsSince(start), 2000);
