@@ -62,7 +62,7 @@ axutil_date_time_get_year(axutil_date_time_t *date_time, const axutil_env_t *env
 AXIS2_EXTERN int AXIS2_CALL
 axutil_date_time_get_month(axutil_date_time_t *date_time, const axutil_env_t *env);
 AXIS2_EXTERN int AXIS2_CALL
-axutil_date_time_get_date(axutil_date_time_t *date_time, const axutil_env_t *env);
+axutil_date_time_get_day(axutil_date_time_t *date_time, const axutil_env_t *env);
 AXIS2_EXTERN int AXIS2_CALL
 axutil_date_time_get_hour(axutil_date_time_t *date_time, const axutil_env_t *env);
 AXIS2_EXTERN int AXIS2_CALL

@@ -246,7 +246,7 @@ axis2_status_t axutil_date_time_set_date_time(axutil_date_time_t* date_time,
 
 AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_year, year)
 AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_month, month)
-AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_date, day)
+AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_day, day)
 AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_hour, hour)
 AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_minute, minute)
 AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_second, second)
