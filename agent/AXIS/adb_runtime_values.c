@@ -10,6 +10,7 @@
 #include <stdlib.h>
 #include <string.h>
 #include <axutil_duration.h>
+#include <axutil_uri.h>
 
 /* Large enough for "%f" of the largest double (309 digits, sign, point and six decimals). */
 #define ADB_NUMBER_TEXT_LIMIT 512

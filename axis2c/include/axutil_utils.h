@@ -48,6 +48,18 @@ extern "C"
         } \
     } while (0)
 
+/* Releases an object handed over with a property (axutil_property.h). */
+typedef void(AXIS2_CALL *AXIS2_FREE_VOID_ARG)(void *obj_to_be_freed, const axutil_env_t *env);
+
+/* How long a property lives; this engine keeps every property as long as
+ * the options that hold it. */
+enum axis2_scopes
+{
+    AXIS2_SCOPE_REQUEST = 0,
+    AXIS2_SCOPE_SESSION,
+    AXIS2_SCOPE_APPLICATION
+};
+
 /* Escapes '&', '<', '>' (and '"' when `quotes`) as XML entity references.
  * Returns NULL when nothing needs escaping (use the input as it is), else a
  * new string to release with AXIS2_FREE. */

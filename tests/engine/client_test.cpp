@@ -71,8 +71,10 @@ TEST_F(Client, OptionsKeepTheirOwnSoapAction) {
   EXPECT_STREQ("urn:act", axutil_string_get_buffer(axis2_options_get_soap_action(options, env), env));
   axis2_options_set_soap_action(options, env, nullptr);
   EXPECT_EQ(nullptr, axis2_options_get_soap_action(options, env));
+  EXPECT_EQ(AXIOM_SOAP12, axis2_options_get_soap_version(options, env));  // Axis2/C's default
   EXPECT_EQ(AXIS2_FAILURE, axis2_options_set_soap_version(options, env, 3));
-  EXPECT_EQ(AXIOM_SOAP11, axis2_options_get_soap_version(options, env));
+  EXPECT_EQ(AXIS2_ERROR_INVALID_SOAP_VERSION, env->error->error_number);
+  EXPECT_EQ(AXIOM_SOAP12, axis2_options_get_soap_version(options, env));
   EXPECT_EQ(AXIS2_DEFAULT_TIMEOUT_MILLISECONDS, axis2_options_get_timeout_in_milli_seconds(options, env));
   axis2_options_set_action(options, env, "wsa");
   axis2_options_set_action(options, env, nullptr);

@@ -7,6 +7,8 @@
 #include <axis2_client.h>
 #include <axis2_stub.h>
 #include <axis2_util.h>
+#include <axutil_duration.h>
+#include <axutil_uri.h>
 
 #include <Poco/File.h>
 #include <Poco/Path.h>
