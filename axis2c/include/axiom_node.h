@@ -19,6 +19,7 @@ extern "C"
 
 typedef struct axiom_node axiom_node_t;
 struct axiom_element;
+struct axiom_output;
 
 typedef enum axiom_types_t
 {
@@ -91,6 +92,12 @@ axiom_node_is_complete(axiom_node_t *om_node, const axutil_env_t *env);
  * string to release with AXIS2_FREE. */
 AXIS2_EXTERN axis2_char_t *AXIS2_CALL
 axiom_node_to_string(axiom_node_t *om_node, const axutil_env_t *env);
+
+/* Writes the node and its descendants to `om_output`'s writer, as
+ * axiom_node_to_string would give them. */
+AXIS2_EXTERN axis2_status_t AXIS2_CALL
+axiom_node_serialize(axiom_node_t *om_node, const axutil_env_t *env,
+                     struct axiom_output *om_output);
 
 /* Like axiom_node_to_string, but for the children of an element only. */
 AXIS2_EXTERN axis2_char_t *AXIS2_CALL
