@@ -40,7 +40,7 @@ AXIS2_EXTERN axiom_node_t *AXIS2_CALL
 axiom_node_create(const axutil_env_t *env);
 
 /* Parses XML text into a new tree and returns its root element node; NULL
- * with AXIS2_ERROR_XML_PARSE_ERROR (and a detail) when the text is not a
+ * with AXIS2_ERROR_INVALID_DOCUMENT_STATE_ROOT_NULL (and a detail) when the text is not a
  * well-formed document or carries a document type declaration. */
 AXIS2_EXTERN axiom_node_t *AXIS2_CALL
 axiom_node_create_from_buffer(const axutil_env_t *env, axis2_char_t *buffer);

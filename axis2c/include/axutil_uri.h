@@ -2,7 +2,7 @@
  * URI references (RFC 3986): scheme, user info, host, port, path, query and
  * fragment. axutil_uri_parse_string rejects text that is not a URI
  * reference (spaces, bad escapes, bad ports, ...) by returning NULL with
- * AXIS2_ERROR_INVALID_URI. Unparsing follows the AXIS2_URI_UNP_* flags; a
+ * AXIS2_ERROR_INVALID_URL_FORMAT. Unparsing follows the AXIS2_URI_UNP_* flags; a
  * password is shown as "XXXXXXXX" unless AXIS2_URI_UNP_REVEALPASSWORD.
  */
 #ifndef AXUTIL_URI_H

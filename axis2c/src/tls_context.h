@@ -9,7 +9,7 @@
 
 namespace axis2c {
 
-// Throws TransportFailure (SSL_NO_CA_FILE, SSL_CLIENT_CERTIFICATE_INVALID).
+// Throws TransportFailure (SSL_NO_CA_FILE; SSL_ENGINE for an unusable client certificate).
 Poco::Net::Context::Ptr MakeClientContext(const TransportSettings& settings);
 
 }  // namespace axis2c
