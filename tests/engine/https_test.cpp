@@ -4,6 +4,8 @@
 #include "engine_test_support.h"
 #include "test_peer.h"
 
+#include <axis2_http_transport.h>
+
 #include <gtest/gtest.h>
 
 #include <Poco/Net/Context.h>
@@ -130,6 +132,26 @@ TEST_F(Https, MissingServerCertFileIsReported) {
                               Parameter("SERVER_CERT", pki->File("absent.pem"))));
   EXPECT_EQ(AXIS2_ERROR_SSL_NO_CA_FILE, holder.Number());
   EXPECT_NE(std::string::npos, holder.Message().find("absent.pem")) << holder.Message();
+}
+
+// A program written for Axis2/C may give the TLS parameters as option
+// properties; they win over axis2.xml.
+TEST_F(Https, ServerCertAsOptionPropertyReplacesTheConfiguration) {
+  TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket());
+  TempDir home;
+  home.Write("axis2.xml", Axis2Xml(Parameter("SERVER_CERT", pki->File("absent.pem"))));
+  axis2_svc_client_t* client = axis2_svc_client_create(holder.env, home.path.c_str());
+  ASSERT_NE(nullptr, client) << holder.Message();
+  auto* options = const_cast<axis2_options_t*>(axis2_svc_client_get_options(client, holder.env));
+  axis2_options_set_to(options, holder.env, axis2_endpoint_ref_create(holder.env, peer.Url("https").c_str()));
+  axis2_options_set_property(options, holder.env, AXIS2_SSL_SERVER_CERT,
+                             axutil_property_create_with_args(holder.env, 0, AXIS2_TRUE, nullptr,
+                                                              axutil_strdup(holder.env, pki->File("ca.pem").c_str())));
+  axiom_node_t* payload = nullptr;
+  axiom_element_create(holder.env, nullptr, "Ping", nullptr, &payload);
+  axiom_node_t* reply = axis2_svc_client_send_receive(client, holder.env, payload);
+  EXPECT_NE(nullptr, reply) << holder.Message();
+  axis2_svc_client_free(client, holder.env);
 }
 
 TEST_F(Https, ClientCertificateFromKeyFileWithPassphrase) {
