@@ -75,6 +75,8 @@ main(int argc, char **argv)
         printf("Error creating service client\n");
         AXIS2_LOG_ERROR(env->log, AXIS2_LOG_SI, "Stub invoke FAILED: Error code:"
             " %d :: %s", env->error->error_number, AXIS2_ERROR_GET_MESSAGE(env->error));
+        axis2_options_free(options, env);
+        axutil_env_free((axutil_env_t *) env);
         return 1;
     }
     axis2_svc_client_set_options(svc_client, env, options);

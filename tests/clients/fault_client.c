@@ -92,6 +92,8 @@ main(int argc, char **argv)
     if (!svc_client)
     {
         printf("Error creating service client: %s\n", AXIS2_ERROR_GET_MESSAGE(env->error));
+        axis2_options_free(options, env);
+        axutil_env_free((axutil_env_t *) env);
         return 1;
     }
     axis2_svc_client_set_options(svc_client, env, options);

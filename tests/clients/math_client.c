@@ -109,6 +109,7 @@ main(int argc, char **argv)
     if (!svc_client)
     {
         printf("Error creating service client: %s\n", AXIS2_ERROR_GET_MESSAGE(env->error));
+        axutil_env_free((axutil_env_t *) env);
         return 1;
     }
     options = (axis2_options_t *) axis2_svc_client_get_options(svc_client, env);
