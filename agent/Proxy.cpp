@@ -113,7 +113,6 @@ Outbox::Delivery Proxy::Deliver(const std::string& document, std::string& reason
 {
     axis2_svc_client_t* client = axis2_stub_get_svc_client(stub, env);
     auto* options = client ? const_cast<axis2_options_t*>(axis2_svc_client_get_options(client, env)) : nullptr;
-    const long previousTimeout = options ? axis2_options_get_timeout_in_milli_seconds(options, env) : 0;
     if (options && timeoutMilliseconds > 0)
         axis2_options_set_timeout_in_milli_seconds(options, env, timeoutMilliseconds);
     const int previousError = env->error->error_number;
@@ -132,8 +131,10 @@ Outbox::Delivery Proxy::Deliver(const std::string& document, std::string& reason
     adb_WorkItemComplete_free(request, env);
     adb_WorkItemCompleteResponse_free(reply, env);
 
+    // The agent sets no time-out of its own anywhere else: back to none, so that the client
+    // home's SO_TIMEOUT applies again.
     if (options && timeoutMilliseconds > 0)
-        axis2_options_set_timeout_in_milli_seconds(options, env, previousTimeout);
+        axis2_options_set_timeout_in_milli_seconds(options, env, 0);
     env->error->error_number = previousError;
     env->error->status_code = previousStatus;
     return delivery;

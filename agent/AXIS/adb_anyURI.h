@@ -11,6 +11,7 @@
 #include <axis2_util.h>
 #include <axiom_soap.h>
 #include <axis2_client.h>
+#include <axutil_uri.h>
 
 #ifdef __cplusplus
 extern "C"

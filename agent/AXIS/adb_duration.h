@@ -12,6 +12,7 @@
 #include <axis2_util.h>
 #include <axiom_soap.h>
 #include <axis2_client.h>
+#include <axutil_duration.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -208,7 +208,7 @@ axis2_status_t adb_record_set_at(adb_record_t *record, const axutil_env_t *env, 
     }
     if (!list || i < 0 || i >= axutil_array_list_size(list, env))
     {
-        AXIS2_ERROR_SET(env->error, AXIS2_ERROR_INVALID_VALUE, AXIS2_FAILURE);
+        AXIS2_ERROR_SET(env->error, AXIS2_ERROR_INDEX_OUT_OF_BOUNDS, AXIS2_FAILURE);
         return AXIS2_FAILURE;
     }
     copy = (axis2_char_t *) axutil_strdup(env, text);
@@ -274,7 +274,7 @@ axis2_status_t adb_record_remove_at(adb_record_t *record, const axutil_env_t *en
     list = adb_record_list(record, index);
     if (!list || i < 0 || i >= axutil_array_list_size(list, env))
     {
-        AXIS2_ERROR_SET(env->error, AXIS2_ERROR_INVALID_VALUE, AXIS2_FAILURE);
+        AXIS2_ERROR_SET(env->error, AXIS2_ERROR_INDEX_OUT_OF_BOUNDS, AXIS2_FAILURE);
         return AXIS2_FAILURE;
     }
     item = axutil_array_list_remove(list, env, i);
@@ -305,7 +305,7 @@ axis2_status_t adb_record_set_nil_at(adb_record_t *record, const axutil_env_t *e
     }
     if (i < 0 || i >= axutil_array_list_size(list, env))
     {
-        AXIS2_ERROR_SET(env->error, AXIS2_ERROR_INVALID_VALUE, AXIS2_FAILURE);
+        AXIS2_ERROR_SET(env->error, AXIS2_ERROR_INDEX_OUT_OF_BOUNDS, AXIS2_FAILURE);
         return AXIS2_FAILURE;
     }
     item = axutil_array_list_set(list, env, i, NULL);

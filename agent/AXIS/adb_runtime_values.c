@@ -9,6 +9,8 @@
 
 #include <stdlib.h>
 #include <string.h>
+#include <axutil_duration.h>
+#include <axutil_uri.h>
 
 /* Large enough for "%f" of the largest double (309 digits, sign, point and six decimals). */
 #define ADB_NUMBER_TEXT_LIMIT 512
@@ -218,7 +220,7 @@ axis2_status_t adb_value_from_text(const axutil_env_t *env, adb_value_type_t typ
         value->integer = (int32_t) strtol(text, NULL, 10);
         return AXIS2_SUCCESS;
     case ADB_TYPE_INT64:
-        value->integer = axutil_strtol(text, NULL, 10);
+        value->integer = (int64_t) strtoll(text, NULL, 10);
         return AXIS2_SUCCESS;
     case ADB_TYPE_UINT8:
         value->unsigned_integer = (uint8_t) strtol(text, NULL, 10);
@@ -230,7 +232,7 @@ axis2_status_t adb_value_from_text(const axutil_env_t *env, adb_value_type_t typ
         value->unsigned_integer = (uint32_t) strtol(text, NULL, 10);
         return AXIS2_SUCCESS;
     case ADB_TYPE_UINT64:
-        value->unsigned_integer = axutil_strtoul(text, NULL, 10);
+        value->unsigned_integer = (uint64_t) strtoull(text, NULL, 10);
         return AXIS2_SUCCESS;
     case ADB_TYPE_FLOAT:
         value->real = (float) strtod(text, NULL);

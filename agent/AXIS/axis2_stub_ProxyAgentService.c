@@ -99,7 +99,7 @@ axis2_stub_exchange_ProxyAgentService(axis2_stub_t *stub, const axutil_env_t *en
     const axis2_char_t *soap_action)
 {
     axis2_svc_client_t *svc_client = axis2_stub_get_svc_client(stub, env);
-    axis2_options_t *options = axis2_stub_get_options(stub, env);
+    axis2_options_t *options = (axis2_options_t *) axis2_svc_client_get_options(svc_client, env);
     axiom_node_t *ret_node = NULL;
     axutil_string_t *soap_act = NULL;
     axis2_bool_t is_soap_act_set = AXIS2_TRUE;

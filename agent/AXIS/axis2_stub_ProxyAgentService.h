@@ -13,6 +13,7 @@
 #include <axiom_soap.h>
 #include <axis2_client.h>
 #include <axis2_stub.h>
+#include <axis2_msg.h>
 
 #include "adb_GetWorkItem.h"
 #include "adb_GetWorkItemResponse.h"

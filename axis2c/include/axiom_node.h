@@ -19,6 +19,7 @@ extern "C"
 
 typedef struct axiom_node axiom_node_t;
 struct axiom_element;
+struct axiom_output;
 
 typedef enum axiom_types_t
 {
@@ -39,7 +40,7 @@ AXIS2_EXTERN axiom_node_t *AXIS2_CALL
 axiom_node_create(const axutil_env_t *env);
 
 /* Parses XML text into a new tree and returns its root element node; NULL
- * with AXIS2_ERROR_XML_PARSE_ERROR (and a detail) when the text is not a
+ * with AXIS2_ERROR_INVALID_DOCUMENT_STATE_ROOT_NULL (and a detail) when the text is not a
  * well-formed document or carries a document type declaration. */
 AXIS2_EXTERN axiom_node_t *AXIS2_CALL
 axiom_node_create_from_buffer(const axutil_env_t *env, axis2_char_t *buffer);
@@ -91,6 +92,12 @@ axiom_node_is_complete(axiom_node_t *om_node, const axutil_env_t *env);
  * string to release with AXIS2_FREE. */
 AXIS2_EXTERN axis2_char_t *AXIS2_CALL
 axiom_node_to_string(axiom_node_t *om_node, const axutil_env_t *env);
+
+/* Writes the node and its descendants to `om_output`'s writer, as
+ * axiom_node_to_string would give them. */
+AXIS2_EXTERN axis2_status_t AXIS2_CALL
+axiom_node_serialize(axiom_node_t *om_node, const axutil_env_t *env,
+                     struct axiom_output *om_output);
 
 /* Like axiom_node_to_string, but for the children of an element only. */
 AXIS2_EXTERN axis2_char_t *AXIS2_CALL

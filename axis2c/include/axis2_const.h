@@ -1,7 +1,6 @@
 /*
- * Client engine constants: message exchange pattern URIs, the anonymous
- * operation names, and the client configuration (axis2.xml) parameter names
- * with their defaults.
+ * Client engine constants: message exchange pattern URIs and the anonymous
+ * service and operation names.
  */
 #ifndef AXIS2_CONST_H
 #define AXIS2_CONST_H
@@ -24,23 +23,7 @@ extern "C"
 #define AXIS2_ANON_ROBUST_OUT_ONLY_OP "__OPERATION_ROBUST_OUT_ONLY__"
 #define AXIS2_ANON_OUT_IN_OP "__OPERATION_OUT_IN__"
 
-/* The configuration file read from a client home directory. */
-#define AXIS2_CLIENT_CONFIG_FILE "axis2.xml"
-
-/* axis2.xml parameter names. */
-#define AXIS2_HTTP_SO_TIMEOUT "SO_TIMEOUT"
-#define AXIS2_HTTP_CONNECTION_TIMEOUT "CONNECTION_TIMEOUT"
-#define AXIS2_SSL_SERVER_CERT "SERVER_CERT"
-#define AXIS2_SSL_KEY_FILE "KEY_FILE"
-#define AXIS2_SSL_PASSPHRASE "SSL_PASSPHRASE"
-
-/* Milliseconds. */
-#define AXIS2_HTTP_DEFAULT_SO_TIMEOUT 60000
-#define AXIS2_HTTP_DEFAULT_CONNECTION_TIMEOUT 60000
-#define AXIS2_DEFAULT_TIMEOUT_MILLISECONDS 60000
-
-#define AXIS2_HTTP_HEADER_SOAP_ACTION "SOAPAction"
-#define AXIS2_HTTP_HEADER_CONTENT_TYPE "Content-Type"
+#define AXIS2_MODULE_ADDRESSING "addressing"
 
 #ifdef __cplusplus
 }

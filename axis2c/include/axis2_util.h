@@ -1,7 +1,8 @@
 /*
- * All utility headers: environment, allocator, error and log, strings,
- * qnames, hash tables, array lists, streams, numbers, date-time, URI,
- * base64 and duration values.
+ * The utility headers: environment, allocator, error and log, strings,
+ * qnames, hash tables, array lists, streams, numbers, properties, and through
+ * axutil_utils.h date-time and base64 values. URI and duration values have
+ * headers of their own (axutil_uri.h, axutil_duration.h), as in Axis2/C.
  */
 #ifndef AXIS2_UTIL_H
 #define AXIS2_UTIL_H
@@ -18,10 +19,11 @@
 #include <axutil_stream.h>
 #include <axutil_array_list.h>
 #include <axutil_types.h>
+#include <axutil_property.h>
+#include <axutil_thread_pool.h>
 #include <axutil_date_time.h>
-#include <axutil_uri.h>
 #include <axutil_base64.h>
 #include <axutil_base64_binary.h>
-#include <axutil_duration.h>
+#include <platforms/axutil_platform_auto_sense.h>
 
 #endif /* AXIS2_UTIL_H */

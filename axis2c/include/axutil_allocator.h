@@ -22,6 +22,7 @@ typedef struct axutil_allocator
     void *local_pool;
     void *global_pool;
     void *current_pool;
+    int global_pool_ref;
 } axutil_allocator_t;
 
 /* Returns `allocator` when given, else a new malloc-based allocator (NULL when

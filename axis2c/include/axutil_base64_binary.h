@@ -1,7 +1,7 @@
 /*
  * Binary data carried as xs:base64Binary. The object keeps the plain bytes;
  * the encoded text is produced on request. Invalid encoded input is
- * rejected with FAILURE and AXIS2_ERROR_INVALID_VALUE, keeping the old data.
+ * rejected with FAILURE and AXIS2_ERROR_INVALID_BASE_TYPE, keeping the old data.
  */
 #ifndef AXUTIL_BASE64_BINARY_H
 #define AXUTIL_BASE64_BINARY_H

@@ -3,7 +3,7 @@
  * Text form written: "YYYY-MM-DDTHH:MM:SS.mmmZ". Read: "YYYY-MM-DDTHH:MM:SS"
  * with an optional fraction and an optional zone ("Z" or +hh:mm/-hh:mm,
  * converted to UTC; none means UTC). Anything else is rejected with
- * FAILURE and AXIS2_ERROR_INVALID_VALUE, leaving the value unchanged.
+ * FAILURE and AXIS2_ERROR_INVALID_BASE_TYPE, leaving the value unchanged.
  */
 #ifndef AXUTIL_DATE_TIME_H
 #define AXUTIL_DATE_TIME_H
@@ -51,7 +51,7 @@ axutil_date_time_serialize_date(axutil_date_time_t *date_time, const axutil_env_
 AXIS2_EXTERN axis2_char_t *AXIS2_CALL
 axutil_date_time_serialize_time(axutil_date_time_t *date_time, const axutil_env_t *env);
 
-/* Sets every field; FAILURE with INVALID_VALUE for an impossible date/time. */
+/* Sets every field; FAILURE with INVALID_BASE_TYPE for an impossible date/time. */
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
 axutil_date_time_set_date_time(axutil_date_time_t *date_time, const axutil_env_t *env,
                                int year, int month, int date, int hour, int min, int second,
@@ -62,7 +62,7 @@ axutil_date_time_get_year(axutil_date_time_t *date_time, const axutil_env_t *env
 AXIS2_EXTERN int AXIS2_CALL
 axutil_date_time_get_month(axutil_date_time_t *date_time, const axutil_env_t *env);
 AXIS2_EXTERN int AXIS2_CALL
-axutil_date_time_get_date(axutil_date_time_t *date_time, const axutil_env_t *env);
+axutil_date_time_get_day(axutil_date_time_t *date_time, const axutil_env_t *env);
 AXIS2_EXTERN int AXIS2_CALL
 axutil_date_time_get_hour(axutil_date_time_t *date_time, const axutil_env_t *env);
 AXIS2_EXTERN int AXIS2_CALL

@@ -2,7 +2,7 @@
  * xs:duration values ("P1Y2M3DT4H5M6.7S", "-P3D", "PT0S").
  * Parsing is strict: the components must appear in order, each at most once,
  * with at least one present and a "T" only before time components; other
- * text fails with AXIS2_ERROR_INVALID_VALUE.
+ * text fails with AXIS2_ERROR_INVALID_BASE_TYPE.
  */
 #ifndef AXUTIL_DURATION_H
 #define AXUTIL_DURATION_H

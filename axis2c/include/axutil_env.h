@@ -10,6 +10,7 @@
 #include <axutil_allocator.h>
 #include <axutil_error.h>
 #include <axutil_log.h>
+#include <axutil_thread_pool.h>
 
 #ifdef __cplusplus
 extern "C"
@@ -21,9 +22,12 @@ typedef struct axutil_env
     axutil_allocator_t *allocator;
     axutil_error_t *error;
     axutil_log_t *log;
-    axis2_bool_t log_enabled;
-    void *thread_pool;
+    /* Not used by this engine: it starts no threads on the caller's behalf. */
+    axutil_thread_pool_t *thread_pool;
     int ref;
+    /* Session hooks of Axis2/C's server side; never called here. */
+    axis2_status_t (*set_session_fn)(void *, const char *, const char *);
+    char *(*get_session_fn)(void *, const char *);
 } axutil_env_t;
 
 /* Environment with a malloc-based allocator, a fresh error object and a log
@@ -49,6 +53,9 @@ axutil_env_free(axutil_env_t *env);
  * AXIS2_CRITICAL_FAILURE for a NULL environment. */
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
 axutil_env_check_status(const axutil_env_t *env);
+
+/* Environments are never NULL here, so the check compiles to nothing. */
+#define AXIS2_ENV_CHECK(env, error_return)
 
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
 axutil_env_enable_log(axutil_env_t *env, axis2_bool_t enable);

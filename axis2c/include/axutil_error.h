@@ -25,32 +25,42 @@ enum axis2_status_codes
     AXIS2_SUCCESS
 };
 
-/* Error numbers. 0, 1 and 2 are fixed; the others may be renumbered between
- * releases, so compare against the names. */
+/* Error numbers. Each name the engine records carries Axis2/C's value, so a
+ * caller may compare against either the name or the number; names that the
+ * engine never records are not declared. */
 enum axutil_error_codes
 {
     AXIS2_ERROR_NONE = 0,
-    AXIS2_ERROR_NO_MEMORY,
-    AXIS2_ERROR_INVALID_NULL_PARAM,
-    AXIS2_ERROR_INDEX_OUT_OF_BOUNDS,
-    AXIS2_ERROR_INVALID_VALUE,
-    AXIS2_ERROR_INVALID_URI,
-    AXIS2_ERROR_INVALID_NODE_TYPE,
-    AXIS2_ERROR_XML_PARSE_ERROR,
-    AXIS2_ERROR_INVALID_SOAP_ENVELOPE,
-    AXIS2_ERROR_INVALID_CLIENT_CONFIGURATION,
-    AXIS2_ERROR_INVALID_ADDRESS,
-    AXIS2_ERROR_SOCKET_ERROR,
-    AXIS2_ERROR_HTTP_REQUEST_NOT_SENT,
-    AXIS2_ERROR_RESPONSE_TIMED_OUT,
-    AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR,
-    AXIS2_ERROR_SSL_NO_CA_FILE,
-    AXIS2_ERROR_SSL_CERTIFICATE_VERIFICATION_FAILED,
-    AXIS2_ERROR_SSL_HANDSHAKE_FAILED,
-    AXIS2_ERROR_SSL_CLIENT_CERTIFICATE_INVALID,
-    AXIS2_ERROR_INTERNAL,
-    AXIS2_ERROR_LAST
+    AXIS2_ERROR_NO_MEMORY = 1,
+    AXIS2_ERROR_INVALID_NULL_PARAM = 2,
+    AXIS2_ERROR_UNSUPPORTED_TYPE = 11,
+    AXIS2_ERROR_CONFIG_NOT_FOUND = 20,
+    AXIS2_ERROR_MODULE_NOT_FOUND = 28,
+    AXIS2_ERROR_OP_NAME_MISSING = 32,
+    AXIS2_ERROR_INVALID_STATE_CONF = 57,
+    AXIS2_ERROR_OM_ELEMENT_INVALID_STATE = 71,
+    AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR = 76,
+    AXIS2_ERROR_HTTP_REQUEST_NOT_SENT = 77,
+    AXIS2_ERROR_INVALID_TRANSPORT_PROTOCOL = 80,
+    AXIS2_ERROR_INVALID_URL_FORMAT = 90,
+    AXIS2_ERROR_RESPONSE_TIMED_OUT = 94,
+    AXIS2_ERROR_SOAP_ENVELOPE_OR_SOAP_BODY_NULL = 96,
+    AXIS2_ERROR_SSL_ENGINE = 97,
+    AXIS2_ERROR_SSL_NO_CA_FILE = 98,
+    AXIS2_ERROR_INDEX_OUT_OF_BOUNDS = 111,
+    AXIS2_ERROR_INVALID_ADDRESS = 112,
+    AXIS2_ERROR_INVALID_STATE_PARAM = 115,
+    AXIS2_ERROR_SOCKET_ERROR = 120,
+    AXIS2_ERROR_INVALID_DOCUMENT_STATE_ROOT_NULL = 140,
+    AXIS2_ERROR_XML_PARSER_INVALID_MEM_TYPE = 167,
+    AXIS2_ERROR_INVALID_BASE_TYPE = 168,
+    AXIS2_ERROR_INVALID_SOAP_VERSION = 170,
+    AXIS2_ERROR_SOAP_MESSAGE_DOES_NOT_CONTAIN_AN_ENVELOPE = 192,
+    AXIS2_ERROR_LAST = 228
 };
+
+typedef enum axis2_status_codes axis2_status_codes_t;
+typedef enum axutil_error_codes axutil_error_codes_t;
 
 typedef struct axutil_error
 {
@@ -60,10 +70,6 @@ typedef struct axutil_error
     /* Last text composed by axutil_error_get_message; owned by the error. */
     axis2_char_t *message;
 } axutil_error_t;
-
-/* New error object with AXIS2_ERROR_NONE and status AXIS2_SUCCESS. */
-AXIS2_EXTERN axutil_error_t *AXIS2_CALL
-axutil_error_create(axutil_allocator_t *allocator);
 
 AXIS2_EXTERN void AXIS2_CALL
 axutil_error_free(struct axutil_error *error);
@@ -76,22 +82,22 @@ axutil_error_get_message(const struct axutil_error *error);
 
 /* Sets the error number and drops any earlier detail. */
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
-axutil_error_set_error_number(struct axutil_error *error, int error_number);
+axutil_error_set_error_number(struct axutil_error *error, axutil_error_codes_t error_number);
 
 /* Attaches a detail (copied) to the current error number. */
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
-axutil_error_set_error_message(struct axutil_error *error, const axis2_char_t *message);
+axutil_error_set_error_message(struct axutil_error *error, axis2_char_t *message);
 
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
-axutil_error_set_status_code(struct axutil_error *error, int status_code);
+axutil_error_set_status_code(struct axutil_error *error, axis2_status_codes_t status_code);
 
-AXIS2_EXTERN int AXIS2_CALL
+AXIS2_EXTERN axis2_status_t AXIS2_CALL
 axutil_error_get_status_code(struct axutil_error *error);
 
-/* Engine text for an error number, without any detail ("Unknown error" when
- * out of range). Static storage. */
-AXIS2_EXTERN const axis2_char_t *AXIS2_CALL
-axutil_error_get_message_for_number(int error_number);
+/* Nothing to prepare: the texts are static. Kept for callers that call it
+ * once at start-up. */
+AXIS2_EXTERN axis2_status_t AXIS2_CALL
+axutil_error_init(void);
 
 #define AXIS2_ERROR_FREE(error) axutil_error_free(error)
 #define AXIS2_ERROR_GET_MESSAGE(error) axutil_error_get_message(error)

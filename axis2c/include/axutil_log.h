@@ -17,6 +17,14 @@ extern "C"
 {
 #endif
 
+/* Lets the compiler check the format strings; undefined again at the end. */
+#if defined(__GNUC__)
+#define AXUTIL_LOG_FORMAT_CHECK(fmt_index, first_arg) \
+    __attribute__((format(printf, fmt_index, first_arg)))
+#else
+#define AXUTIL_LOG_FORMAT_CHECK(fmt_index, first_arg)
+#endif
+
 typedef enum axutil_log_levels
 {
     AXIS2_LOG_LEVEL_CRITICAL = 0,
@@ -28,49 +36,44 @@ typedef enum axutil_log_levels
     AXIS2_LOG_LEVEL_TRACE
 } axutil_log_levels_t;
 
-struct axutil_log_ops;
+typedef struct axutil_log_ops axutil_log_ops_t;
 
 typedef struct axutil_log
 {
-    const struct axutil_log_ops *ops;
+    const axutil_log_ops_t *ops;
     axutil_log_levels_t level;
     int size;
     axis2_bool_t enabled;
 } axutil_log_t;
-
-/* Log appending to `file_name` (path used as given). A NULL file name gives a
- * log that drops every entry. `ops` is accepted for source compatibility and
- * ignored. The level starts at AXIS2_LOG_LEVEL_DEBUG. */
-AXIS2_EXTERN axutil_log_t *AXIS2_CALL
-axutil_log_create(axutil_allocator_t *allocator, struct axutil_log_ops *ops,
-                  const axis2_char_t *file_name);
 
 AXIS2_EXTERN void AXIS2_CALL
 axutil_log_free(axutil_allocator_t *allocator, struct axutil_log *log);
 
 AXIS2_EXTERN void AXIS2_CALL
 axutil_log_impl_log_critical(axutil_log_t *log, const axis2_char_t *file, const int line,
-                             const axis2_char_t *format, ...) AXIS2_PRINTF_FORMAT(4, 5);
+                             const axis2_char_t *format, ...) AXUTIL_LOG_FORMAT_CHECK(4, 5);
 AXIS2_EXTERN void AXIS2_CALL
 axutil_log_impl_log_error(axutil_log_t *log, const axis2_char_t *file, const int line,
-                          const axis2_char_t *format, ...) AXIS2_PRINTF_FORMAT(4, 5);
+                          const axis2_char_t *format, ...) AXUTIL_LOG_FORMAT_CHECK(4, 5);
 AXIS2_EXTERN void AXIS2_CALL
 axutil_log_impl_log_warning(axutil_log_t *log, const axis2_char_t *file, const int line,
-                            const axis2_char_t *format, ...) AXIS2_PRINTF_FORMAT(4, 5);
+                            const axis2_char_t *format, ...) AXUTIL_LOG_FORMAT_CHECK(4, 5);
 AXIS2_EXTERN void AXIS2_CALL
 axutil_log_impl_log_info(axutil_log_t *log, const axis2_char_t *format, ...)
-    AXIS2_PRINTF_FORMAT(2, 3);
+    AXUTIL_LOG_FORMAT_CHECK(2, 3);
 AXIS2_EXTERN void AXIS2_CALL
 axutil_log_impl_log_debug(axutil_log_t *log, const axis2_char_t *file, const int line,
-                          const axis2_char_t *format, ...) AXIS2_PRINTF_FORMAT(4, 5);
+                          const axis2_char_t *format, ...) AXUTIL_LOG_FORMAT_CHECK(4, 5);
 AXIS2_EXTERN void AXIS2_CALL
 axutil_log_impl_log_user(axutil_log_t *log, const axis2_char_t *file, const int line,
-                         const axis2_char_t *format, ...) AXIS2_PRINTF_FORMAT(4, 5);
+                         const axis2_char_t *format, ...) AXUTIL_LOG_FORMAT_CHECK(4, 5);
 AXIS2_EXTERN void AXIS2_CALL
 axutil_log_impl_log_trace(axutil_log_t *log, const axis2_char_t *file, const int line,
-                          const axis2_char_t *format, ...) AXIS2_PRINTF_FORMAT(4, 5);
+                          const axis2_char_t *format, ...) AXUTIL_LOG_FORMAT_CHECK(4, 5);
 
-#define AXIS2_LOG_SI __FILE__, __LINE__
+#undef AXUTIL_LOG_FORMAT_CHECK
+
+#define AXIS2_LOG_SI __FILE__,__LINE__
 
 #define AXIS2_LOG_FREE(allocator, log) axutil_log_free(allocator, log)
 #define AXIS2_LOG_CRITICAL axutil_log_impl_log_critical

@@ -38,7 +38,7 @@ axutil_stream_get_len(axutil_stream_t *stream, const axutil_env_t *env);
 
 /* The unread bytes, NUL-terminated; owned by the stream and valid until the
  * next write or read. */
-AXIS2_EXTERN const axis2_char_t *AXIS2_CALL
+AXIS2_EXTERN axis2_char_t *AXIS2_CALL
 axutil_stream_get_buffer(const axutil_stream_t *stream, const axutil_env_t *env);
 
 #ifdef __cplusplus

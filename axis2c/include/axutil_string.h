@@ -39,7 +39,7 @@ AXIS2_EXTERN int AXIS2_CALL
 axutil_strcasecmp(const axis2_char_t *s1, const axis2_char_t *s2);
 
 AXIS2_EXTERN int AXIS2_CALL
-axutil_strncasecmp(const axis2_char_t *s1, const axis2_char_t *s2, int n);
+axutil_strncasecmp(const axis2_char_t *s1, const axis2_char_t *s2, const int n);
 
 /* Length in bytes; 0 for NULL. */
 AXIS2_EXTERN axis2_ssize_t AXIS2_CALL

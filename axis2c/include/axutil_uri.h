@@ -2,7 +2,7 @@
  * URI references (RFC 3986): scheme, user info, host, port, path, query and
  * fragment. axutil_uri_parse_string rejects text that is not a URI
  * reference (spaces, bad escapes, bad ports, ...) by returning NULL with
- * AXIS2_ERROR_INVALID_URI. Unparsing follows the AXIS2_URI_UNP_* flags; a
+ * AXIS2_ERROR_INVALID_URL_FORMAT. Unparsing follows the AXIS2_URI_UNP_* flags; a
  * password is shown as "XXXXXXXX" unless AXIS2_URI_UNP_REVEALPASSWORD.
  */
 #ifndef AXUTIL_URI_H
@@ -22,7 +22,9 @@ extern "C"
 #define AXIS2_URI_UNP_OMITUSERINFO (AXIS2_URI_UNP_OMITUSER | AXIS2_URI_UNP_OMITPASSWORD)
 #define AXIS2_URI_UNP_REVEALPASSWORD (1U << 3)
 #define AXIS2_URI_UNP_OMITPATHINFO (1U << 4)
-#define AXIS2_URI_UNP_OMITQUERY (1U << 5)
+#define AXIS2_URI_UNP_OMITQUERY_ONLY (1U << 5)
+#define AXIS2_URI_UNP_OMITFRAGMENT_ONLY (1U << 6)
+#define AXIS2_URI_UNP_OMITQUERY (AXIS2_URI_UNP_OMITQUERY_ONLY | AXIS2_URI_UNP_OMITFRAGMENT_ONLY)
 
 typedef unsigned short axis2_port_t;
 typedef struct axutil_uri axutil_uri_t;

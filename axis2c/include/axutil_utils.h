@@ -1,6 +1,7 @@
 /*
  * Error-handling macros used throughout generated code (AXIS2_ERROR_SET,
- * AXIS2_PARAM_CHECK, AXIS2_ENV_CHECK) and small helpers such as XML quoting.
+ * AXIS2_PARAM_CHECK) and small helpers such as XML quoting; also brings in
+ * the platform layer (C library headers, AXIS2_GETENV, AXIS2_SLEEP).
  */
 #ifndef AXUTIL_UTILS_H
 #define AXUTIL_UTILS_H
@@ -11,13 +12,14 @@
 #include <axutil_log.h>
 #include <axutil_env.h>
 #include <axutil_string.h>
+#include <axutil_date_time.h>
+#include <axutil_base64_binary.h>
+#include <platforms/axutil_platform_auto_sense.h>
 
 #ifdef __cplusplus
 extern "C"
 {
 #endif
-
-#define AXIS2_ENV_CHECK(env, error_return)
 
 #define AXIS2_ERROR_SET(error, error_number, status_code) \
     do { \
@@ -44,8 +46,19 @@ extern "C"
             AXIS2_ERROR_SET_STATUS_CODE(error, AXIS2_FAILURE); \
             return; \
         } \
-        AXIS2_ERROR_SET_STATUS_CODE(error, AXIS2_SUCCESS); \
     } while (0)
+
+/* Releases an object handed over with a property (axutil_property.h). */
+typedef void(AXIS2_CALL *AXIS2_FREE_VOID_ARG)(void *obj_to_be_freed, const axutil_env_t *env);
+
+/* How long a property lives; this engine keeps every property as long as
+ * the options that hold it. */
+enum axis2_scopes
+{
+    AXIS2_SCOPE_REQUEST = 0,
+    AXIS2_SCOPE_SESSION,
+    AXIS2_SCOPE_APPLICATION
+};
 
 /* Escapes '&', '<', '>' (and '"' when `quotes`) as XML entity references.
  * Returns NULL when nothing needs escaping (use the input as it is), else a

@@ -36,13 +36,6 @@ typedef unsigned char axis2_unsigned_byte_t;
 #define AXIS2_PRINTF_INT32_FORMAT_SPECIFIER "%d"
 #define AXIS2_PRINTF_UINT32_FORMAT_SPECIFIER "%u"
 
-#if defined(__GNUC__)
-#define AXIS2_PRINTF_FORMAT(fmt_index, first_arg) \
-    __attribute__((format(printf, fmt_index, first_arg)))
-#else
-#define AXIS2_PRINTF_FORMAT(fmt_index, first_arg)
-#endif
-
 #ifdef __cplusplus
 }
 #endif

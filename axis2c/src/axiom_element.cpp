@@ -46,7 +46,7 @@ axis2_status_t Declare(const axutil_env_t* env, axiom_element* element, axiom_na
   for (axiom_namespace* existing : element->declared) {
     if (existing->prefix != ns->prefix) continue;
     if (existing->uri == ns->uri) return AXIS2_SUCCESS;
-    axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE,
+    axis2c::SetError(env, AXIS2_ERROR_OM_ELEMENT_INVALID_STATE,
                      "prefix '" + ns->prefix + "' is already declared for another namespace");
     return AXIS2_FAILURE;
   }

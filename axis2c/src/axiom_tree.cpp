@@ -119,7 +119,7 @@ axis2_status_t axiom_node_add_child(axiom_node_t* om_node, const axutil_env_t* e
   if (!Present(env, om_node) || !Present(env, child)) return AXIS2_FAILURE;
   for (axiom_node* ancestor = om_node; ancestor; ancestor = ancestor->parent) {
     if (ancestor == child) {
-      axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE, "a node cannot become its own descendant");
+      axis2c::SetError(env, AXIS2_ERROR_OM_ELEMENT_INVALID_STATE, "a node cannot become its own descendant");
       return AXIS2_FAILURE;
     }
   }
@@ -227,7 +227,7 @@ axiom_node_t* axiom_node_create_from_buffer(const axutil_env_t* env, axis2_char_
     } catch (const std::bad_alloc&) {
       throw;
     } catch (const std::exception& error) {
-      axis2c::SetError(env, AXIS2_ERROR_XML_PARSE_ERROR, error.what());
+      axis2c::SetError(env, AXIS2_ERROR_INVALID_DOCUMENT_STATE_ROOT_NULL, error.what());
       return nullptr;
     }
   });

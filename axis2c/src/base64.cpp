@@ -150,7 +150,7 @@ axis2_status_t axutil_base64_binary_set_plain_binary(axutil_base64_binary_t* bas
                                                      int plain_binary_len) {
   if (!axis2c::Present(env, base64_binary)) return AXIS2_FAILURE;
   if (plain_binary_len < 0 || (plain_binary_len > 0 && !plain_binary)) {
-    axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE);
+    axis2c::SetError(env, AXIS2_ERROR_INVALID_BASE_TYPE);
     return AXIS2_FAILURE;
   }
   return axis2c::Guard<axis2_status_t>(env, AXIS2_FAILURE, [&] {
@@ -175,7 +175,7 @@ axis2_status_t axutil_base64_binary_set_encoded_binary(axutil_base64_binary_t* b
   return axis2c::Guard<axis2_status_t>(env, AXIS2_FAILURE, [&] {
     std::vector<unsigned char> decoded;
     if (!Decode(encoded_binary, &decoded)) {
-      axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE, "not valid base64 data");
+      axis2c::SetError(env, AXIS2_ERROR_INVALID_BASE_TYPE, "not valid base64 data");
       return AXIS2_FAILURE;
     }
     base64_binary->plain.swap(decoded);

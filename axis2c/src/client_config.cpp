@@ -2,7 +2,9 @@
 // the rest of an Axis2/C configuration file is accepted and ignored.
 #include "client_config.h"
 
-#include <axis2_const.h>
+#include "client_home.h"
+
+#include <axis2_http_transport.h>
 
 #include <Poco/AutoPtr.h>
 #include <Poco/DOM/DOMParser.h>
@@ -70,11 +72,14 @@ bool InsideReceiver(const Poco::XML::Element* parameter) {
 
 ClientConfiguration ClientConfiguration::Load(const std::string& clientHome) {
   ClientConfiguration configuration;
-  if (clientHome.empty()) return configuration;
-  std::string path = Poco::Path(clientHome).makeDirectory().append(AXIS2_CLIENT_CONFIG_FILE)
-                         .toString();
+  const ConfigurationSource source = LocateConfiguration(clientHome);
+  const std::string& path = source.path;
+  if (path.empty()) return configuration;
   Poco::File file(path);
-  if (!file.exists()) return configuration;
+  if (!file.exists()) {
+    if (source.required) throw ConfigurationMissing(path + ": no such file");
+    return configuration;
+  }
 
   std::ifstream input(path, std::ios::binary);
   if (!input) throw ConfigurationError(path + ": cannot be read");

@@ -42,8 +42,9 @@ class ConfigurationError : public std::runtime_error {
 
 class ClientConfiguration {
  public:
-  // Defaults when `clientHome` is empty or holds no axis2.xml. Throws
-  // ConfigurationError for a file that is unreadable or malformed.
+  // Defaults when `clientHome` is empty or a directory without axis2.xml.
+  // Throws ConfigurationMissing (client_home.h) when it names a file that does
+  // not exist, ConfigurationError for a file that is unreadable or malformed.
   static ClientConfiguration Load(const std::string& clientHome);
 
   TransportSettings ForScheme(const std::string& scheme) const;

@@ -1,4 +1,4 @@
-// Endpoint references, messages, operations, services and options: plain
+// Endpoint references, messages, operations and services: plain
 // descriptions with the ownership rules the generated stubs rely on.
 #include "client_model.h"
 #include "internal.h"
@@ -197,7 +197,7 @@ const axis2_char_t* axis2_svc_get_name(const axis2_svc_t* svc, const axutil_env_
 axis2_status_t axis2_svc_add_op(axis2_svc_t* svc, const axutil_env_t* env, axis2_op_t* op) {
   if (!Present(env, svc) || !Present(env, op)) return AXIS2_FAILURE;
   if (!op->qname) {
-    axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE, "operation without a qname");
+    axis2c::SetError(env, AXIS2_ERROR_OP_NAME_MISSING, "operation without a qname");
     return AXIS2_FAILURE;
   }
   return Guard<axis2_status_t>(env, AXIS2_FAILURE, [&] {
@@ -229,98 +229,6 @@ axis2_op_t* axis2_svc_get_op_with_name(const axis2_svc_t* svc, const axutil_env_
     if (op->qname && axutil_strcmp(axutil_qname_get_localpart(op->qname, env), op_name) == 0)
       return op;
   return nullptr;
-}
-
-axis2_options_t* axis2_options_create(const axutil_env_t* env) {
-  return Guard<axis2_options_t*>(env, nullptr, [] { return new axis2_options(); });
-}
-
-void axis2_options_free(axis2_options_t* options, const axutil_env_t* env) {
-  if (!options) return;
-  axis2_endpoint_ref_free(options->to, env);
-  axutil_string_free(options->soapAction, env);
-  delete options;
-}
-
-axis2_status_t axis2_options_set_to(axis2_options_t* options, const axutil_env_t* env,
-                                    axis2_endpoint_ref_t* to) {
-  if (!Present(env, options)) return AXIS2_FAILURE;
-  if (options->to != to) axis2_endpoint_ref_free(options->to, env);
-  options->to = to;
-  return AXIS2_SUCCESS;
-}
-
-axis2_endpoint_ref_t* axis2_options_get_to(const axis2_options_t* options,
-                                           const axutil_env_t* env) {
-  if (!Present(env, options)) return nullptr;
-  return options->to;
-}
-
-axis2_status_t axis2_options_set_soap_action(axis2_options_t* options, const axutil_env_t* env,
-                                             axutil_string_t* soap_action) {
-  if (!Present(env, options)) return AXIS2_FAILURE;
-  // Take the new reference before dropping the old one: they may be the same.
-  axutil_string_t* held = soap_action ? axutil_string_clone(soap_action, env) : nullptr;
-  axutil_string_free(options->soapAction, env);
-  options->soapAction = held;
-  return AXIS2_SUCCESS;
-}
-
-axutil_string_t* axis2_options_get_soap_action(const axis2_options_t* options,
-                                               const axutil_env_t* env) {
-  if (!Present(env, options)) return nullptr;
-  return options->soapAction;
-}
-
-axis2_status_t axis2_options_set_action(axis2_options_t* options, const axutil_env_t* env,
-                                        const axis2_char_t* action) {
-  if (!Present(env, options)) return AXIS2_FAILURE;
-  return Guard<axis2_status_t>(env, AXIS2_FAILURE, [&] {
-    options->hasAction = action != nullptr;
-    options->action = action ? action : "";
-    return AXIS2_SUCCESS;
-  });
-}
-
-const axis2_char_t* axis2_options_get_action(const axis2_options_t* options,
-                                             const axutil_env_t* env) {
-  if (!Present(env, options)) return nullptr;
-  return options->hasAction ? options->action.c_str() : nullptr;
-}
-
-axis2_status_t axis2_options_set_soap_version(axis2_options_t* options, const axutil_env_t* env,
-                                              const int soap_version) {
-  if (!Present(env, options)) return AXIS2_FAILURE;
-  if (soap_version != AXIOM_SOAP11 && soap_version != AXIOM_SOAP12) {
-    axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE,
-                     "SOAP version " + std::to_string(soap_version) + " is not 1 or 2");
-    return AXIS2_FAILURE;
-  }
-  options->soapVersion = soap_version;
-  return AXIS2_SUCCESS;
-}
-
-int axis2_options_get_soap_version(const axis2_options_t* options, const axutil_env_t* env) {
-  if (!Present(env, options)) return AXIOM_SOAP_VERSION_NOT_SET;
-  return options->soapVersion;
-}
-
-axis2_status_t axis2_options_set_timeout_in_milli_seconds(axis2_options_t* options,
-                                                          const axutil_env_t* env,
-                                                          const long timeout_in_milli_seconds) {
-  if (!Present(env, options)) return AXIS2_FAILURE;
-  if (timeout_in_milli_seconds <= 0) {
-    axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE, "timeout must be positive");
-    return AXIS2_FAILURE;
-  }
-  options->timeoutMs = timeout_in_milli_seconds;
-  return AXIS2_SUCCESS;
-}
-
-long axis2_options_get_timeout_in_milli_seconds(const axis2_options_t* options,
-                                                const axutil_env_t* env) {
-  if (!Present(env, options)) return 0;
-  return options->timeoutMs > 0 ? options->timeoutMs : AXIS2_DEFAULT_TIMEOUT_MILLISECONDS;
 }
 
 }  // extern "C"

@@ -7,6 +7,7 @@
 #include <axis2_op.h>
 #include <axis2_options.h>
 #include <axis2_svc.h>
+#include <axutil_property.h>
 
 #include <map>
 #include <string>
@@ -38,6 +39,15 @@ struct axis2_options {
   axutil_string_t* soapAction = nullptr;  // one reference held
   std::string action;
   bool hasAction = false;
-  int soapVersion = 1;
-  long timeoutMs = -1;  // -1: SO_TIMEOUT from the client configuration
+  int soapVersion = 2;  // AXIOM_SOAP12, Axis2/C's default
+  long timeoutMs = -1;  // not positive: SO_TIMEOUT from the client configuration
+  std::map<std::string, axutil_property_t*> properties;  // owned
 };
+
+namespace axis2c {
+
+// The text value of an option property (a property holding a string), or
+// null when the options hold no such property.
+const char* PropertyText(const axis2_options* options, const char* name);
+
+}  // namespace axis2c

@@ -276,9 +276,8 @@ int axutil_stream_get_len(axutil_stream_t* stream, const axutil_env_t*) {
   return stream ? static_cast<int>(stream->data.size() - stream->readPosition) : 0;
 }
 
-const axis2_char_t* axutil_stream_get_buffer(const axutil_stream_t* stream,
-                                             const axutil_env_t*) {
-  return stream ? stream->data.c_str() + stream->readPosition : nullptr;
+axis2_char_t* axutil_stream_get_buffer(const axutil_stream_t* stream, const axutil_env_t*) {
+  return stream ? const_cast<char*>(stream->data.c_str()) + stream->readPosition : nullptr;
 }
 
 }  // extern "C"

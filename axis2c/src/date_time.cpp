@@ -113,7 +113,7 @@ bool ParseTime(Scanner& in, axutil_date_time* v, int* offset) {
 }
 
 axis2_status_t Reject(const axutil_env_t* env, const char* what, const char* text) {
-  axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE,
+  axis2c::SetError(env, AXIS2_ERROR_INVALID_BASE_TYPE,
                    std::string("not an xs:") + what + ": '" + (text ? text : "") + "'");
   return AXIS2_FAILURE;
 }
@@ -232,7 +232,7 @@ axis2_status_t axutil_date_time_set_date_time(axutil_date_time_t* date_time,
   if (!axis2c::Present(env, date_time)) return AXIS2_FAILURE;
   axutil_date_time value{year, month, date, hour, min, second, milliseconds};
   if (!Valid(value)) {
-    axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE, "impossible date or time");
+    axis2c::SetError(env, AXIS2_ERROR_INVALID_BASE_TYPE, "impossible date or time");
     return AXIS2_FAILURE;
   }
   *date_time = value;
@@ -246,7 +246,7 @@ axis2_status_t axutil_date_time_set_date_time(axutil_date_time_t* date_time,
 
 AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_year, year)
 AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_month, month)
-AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_date, day)
+AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_day, day)
 AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_hour, hour)
 AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_minute, minute)
 AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_second, second)

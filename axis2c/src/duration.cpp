@@ -161,7 +161,7 @@ axis2_status_t axutil_duration_deserialize_duration(axutil_duration_t* duration,
     return AXIS2_FAILURE;
   return axis2c::Guard<axis2_status_t>(env, AXIS2_FAILURE, [&] {
     if (Parse(duration_str, duration)) return AXIS2_SUCCESS;
-    axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE,
+    axis2c::SetError(env, AXIS2_ERROR_INVALID_BASE_TYPE,
                      std::string("not an xs:duration: '") + duration_str + "'");
     return AXIS2_FAILURE;
   });
@@ -179,7 +179,7 @@ axis2_status_t axutil_duration_set_duration(axutil_duration_t* duration,
                                             int mins, double seconds) {
   if (!axis2c::Present(env, duration)) return AXIS2_FAILURE;
   if (years < 0 || months < 0 || days < 0 || hours < 0 || mins < 0 || !(seconds >= 0.0)) {
-    axis2c::SetError(env, AXIS2_ERROR_INVALID_VALUE,
+    axis2c::SetError(env, AXIS2_ERROR_INVALID_BASE_TYPE,
                      "duration components must not be negative (use the sign)");
     return AXIS2_FAILURE;
   }

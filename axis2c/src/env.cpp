@@ -3,6 +3,8 @@
 
 #include <axutil_allocator.h>
 #include <axutil_env.h>
+#include <axutil_error_default.h>
+#include <axutil_log_default.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -33,14 +35,14 @@ char* CopyToAllocator(const axutil_env_t* env, const char* data, size_t length) 
 
 void SetError(const axutil_env_t* env, int number) {
   if (!env || !env->error) return;
-  axutil_error_set_error_number(env->error, number);
+  axutil_error_set_error_number(env->error, static_cast<axutil_error_codes_t>(number));
   axutil_error_set_status_code(env->error, AXIS2_FAILURE);
 }
 
 void SetError(const axutil_env_t* env, int number, const std::string& detail) {
   if (!env || !env->error) return;
   SetError(env, number);
-  axutil_error_set_error_message(env->error, detail.c_str());
+  axutil_error_set_error_message(env->error, const_cast<char*>(detail.c_str()));
 }
 
 void RecordException(const axutil_env_t* env) noexcept {
@@ -50,20 +52,20 @@ void RecordException(const axutil_env_t* env) noexcept {
     SetError(env, AXIS2_ERROR_NO_MEMORY);
   } catch (const Poco::Exception& error) {
     try {
-      SetError(env, AXIS2_ERROR_INTERNAL, error.displayText());
+      SetError(env, AXIS2_ERROR_INVALID_STATE_PARAM, error.displayText());
       LogText(env, AXIS2_LOG_LEVEL_ERROR, __FILE__, __LINE__, error.displayText());
     } catch (...) {
       SetError(env, AXIS2_ERROR_NO_MEMORY);
     }
   } catch (const std::exception& error) {
     try {
-      SetError(env, AXIS2_ERROR_INTERNAL, error.what());
+      SetError(env, AXIS2_ERROR_INVALID_STATE_PARAM, error.what());
       LogText(env, AXIS2_LOG_LEVEL_ERROR, __FILE__, __LINE__, error.what());
     } catch (...) {
       SetError(env, AXIS2_ERROR_NO_MEMORY);
     }
   } catch (...) {
-    SetError(env, AXIS2_ERROR_INTERNAL);
+    SetError(env, AXIS2_ERROR_INVALID_STATE_PARAM);
   }
 }
 
@@ -91,7 +93,6 @@ axutil_env_t* axutil_env_create_with_error_log(axutil_allocator_t* allocator,
   env->allocator = allocator;
   env->error = error ? error : axutil_error_create(allocator);
   env->log = log;
-  env->log_enabled = log ? AXIS2_TRUE : AXIS2_FALSE;
   env->ref = 1;
   if (!env->error) {
     delete env;
@@ -137,7 +138,6 @@ axis2_status_t axutil_env_check_status(const axutil_env_t* env) {
 
 axis2_status_t axutil_env_enable_log(axutil_env_t* env, axis2_bool_t enable) {
   if (!env) return AXIS2_FAILURE;
-  env->log_enabled = enable;
   if (env->log) env->log->enabled = enable;
   return AXIS2_SUCCESS;
 }

@@ -3,6 +3,7 @@
 #include "internal.h"
 
 #include <axutil_error.h>
+#include <axutil_error_default.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -10,32 +11,42 @@
 
 namespace {
 
-// Indexed by error number; keep in the order of enum axutil_error_codes.
-const char* const kMessages[] = {
-    "No error",
-    "Out of memory",
-    "NULL parameter was passed when a non NULL parameter was expected",
-    "Index out of bounds",
-    "Invalid value",
-    "Invalid URI",
-    "Node is not of the expected type",
-    "XML is not well-formed",
-    "Invalid SOAP envelope",
-    "Invalid client configuration",
-    "Invalid endpoint address",
-    "Could not connect to the server",
-    "The HTTP request could not be sent",
-    "Timed out waiting for the reply",
-    "HTTP transport error",
-    "CA certificate file for verifying the server not found",
-    "Server certificate verification failed",
-    "SSL handshake with the server failed",
-    "Client certificate or its private key could not be loaded",
-    "Internal error in the SOAP engine",
+struct NumberText {
+  int number;
+  const char* text;
 };
 
-static_assert(sizeof(kMessages) / sizeof(kMessages[0]) == AXIS2_ERROR_LAST,
-              "every error number needs a text");
+// The engine's own wording for each number it records.
+const NumberText kMessages[] = {
+    {AXIS2_ERROR_NONE, "No error"},
+    {AXIS2_ERROR_NO_MEMORY, "Out of memory"},
+    {AXIS2_ERROR_INVALID_NULL_PARAM,
+     "NULL parameter was passed when a non NULL parameter was expected"},
+    {AXIS2_ERROR_UNSUPPORTED_TYPE, "Not supported by this SOAP engine"},
+    {AXIS2_ERROR_CONFIG_NOT_FOUND, "Client configuration file (axis2.xml) not found"},
+    {AXIS2_ERROR_MODULE_NOT_FOUND, "Module not available in this SOAP engine"},
+    {AXIS2_ERROR_OP_NAME_MISSING, "Operation has no name"},
+    {AXIS2_ERROR_INVALID_STATE_CONF, "Invalid client configuration"},
+    {AXIS2_ERROR_OM_ELEMENT_INVALID_STATE, "The XML tree cannot be changed that way"},
+    {AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR, "HTTP transport error"},
+    {AXIS2_ERROR_HTTP_REQUEST_NOT_SENT, "The HTTP request could not be sent"},
+    {AXIS2_ERROR_INVALID_TRANSPORT_PROTOCOL, "Transport protocol not supported"},
+    {AXIS2_ERROR_INVALID_URL_FORMAT, "Invalid URI"},
+    {AXIS2_ERROR_RESPONSE_TIMED_OUT, "Timed out waiting for the reply"},
+    {AXIS2_ERROR_SOAP_ENVELOPE_OR_SOAP_BODY_NULL, "SOAP envelope without a Body"},
+    {AXIS2_ERROR_SSL_ENGINE, "SSL/TLS failure"},
+    {AXIS2_ERROR_SSL_NO_CA_FILE, "CA certificate file for verifying the server not found"},
+    {AXIS2_ERROR_INDEX_OUT_OF_BOUNDS, "Index out of bounds"},
+    {AXIS2_ERROR_INVALID_ADDRESS, "Invalid endpoint address"},
+    {AXIS2_ERROR_INVALID_STATE_PARAM, "Unexpected failure inside the SOAP engine"},
+    {AXIS2_ERROR_SOCKET_ERROR, "Could not connect to the server"},
+    {AXIS2_ERROR_INVALID_DOCUMENT_STATE_ROOT_NULL, "XML is not well-formed"},
+    {AXIS2_ERROR_XML_PARSER_INVALID_MEM_TYPE,
+     "XML reader type must be AXIS2_XML_PARSER_TYPE_BUFFER"},
+    {AXIS2_ERROR_INVALID_BASE_TYPE, "Text is not a valid value of its XML Schema type"},
+    {AXIS2_ERROR_INVALID_SOAP_VERSION, "Invalid SOAP version"},
+    {AXIS2_ERROR_SOAP_MESSAGE_DOES_NOT_CONTAIN_AN_ENVELOPE, "Reply is not a SOAP envelope"},
+};
 
 // The public struct comes first so that the C side sees only its fields.
 struct ErrorImpl {
@@ -50,6 +61,16 @@ ErrorImpl* Impl(const axutil_error_t* error) {
 }
 
 }  // namespace
+
+namespace axis2c {
+
+const char* MessageForNumber(int number) {
+  for (const NumberText& entry : kMessages)
+    if (entry.number == number) return entry.text;
+  return "Unknown error";
+}
+
+}  // namespace axis2c
 
 extern "C" {
 
@@ -69,16 +90,13 @@ void axutil_error_free(axutil_error_t* error) {
   delete Impl(error);
 }
 
-const axis2_char_t* axutil_error_get_message_for_number(int error_number) {
-  if (error_number < 0 || error_number >= AXIS2_ERROR_LAST) return "Unknown error";
-  return kMessages[error_number];
-}
+axis2_status_t axutil_error_init(void) { return AXIS2_SUCCESS; }
 
 const axis2_char_t* axutil_error_get_message(const axutil_error_t* error) {
   if (!error) return nullptr;
   ErrorImpl* impl = Impl(error);
   try {
-    std::string text = axutil_error_get_message_for_number(error->error_number);
+    std::string text = axis2c::MessageForNumber(error->error_number);
     if (impl->hasDetail && impl->detailNumber == error->error_number && !impl->detail.empty()) {
       text += ": ";
       text += impl->detail;
@@ -86,17 +104,18 @@ const axis2_char_t* axutil_error_get_message(const axutil_error_t* error) {
     // Plain malloc: the message belongs to the error object, whatever
     // allocator the environment uses.
     char* composed = static_cast<char*>(std::malloc(text.size() + 1));
-    if (!composed) return axutil_error_get_message_for_number(error->error_number);
+    if (!composed) return axis2c::MessageForNumber(error->error_number);
     std::memcpy(composed, text.c_str(), text.size() + 1);
     std::free(impl->pub.message);
     impl->pub.message = composed;
     return composed;
   } catch (...) {
-    return axutil_error_get_message_for_number(error->error_number);
+    return axis2c::MessageForNumber(error->error_number);
   }
 }
 
-axis2_status_t axutil_error_set_error_number(axutil_error_t* error, int error_number) {
+axis2_status_t axutil_error_set_error_number(axutil_error_t* error,
+                                             axutil_error_codes_t error_number) {
   if (!error) return AXIS2_FAILURE;
   ErrorImpl* impl = Impl(error);
   error->error_number = error_number;
@@ -105,8 +124,7 @@ axis2_status_t axutil_error_set_error_number(axutil_error_t* error, int error_nu
   return AXIS2_SUCCESS;
 }
 
-axis2_status_t axutil_error_set_error_message(axutil_error_t* error,
-                                              const axis2_char_t* message) {
+axis2_status_t axutil_error_set_error_message(axutil_error_t* error, axis2_char_t* message) {
   if (!error) return AXIS2_FAILURE;
   ErrorImpl* impl = Impl(error);
   try {
@@ -120,13 +138,14 @@ axis2_status_t axutil_error_set_error_message(axutil_error_t* error,
   }
 }
 
-axis2_status_t axutil_error_set_status_code(axutil_error_t* error, int status_code) {
+axis2_status_t axutil_error_set_status_code(axutil_error_t* error,
+                                            axis2_status_codes_t status_code) {
   if (!error) return AXIS2_FAILURE;
   error->status_code = status_code;
   return AXIS2_SUCCESS;
 }
 
-int axutil_error_get_status_code(axutil_error_t* error) {
+axis2_status_t axutil_error_get_status_code(axutil_error_t* error) {
   return error ? error->status_code : AXIS2_CRITICAL_FAILURE;
 }
 

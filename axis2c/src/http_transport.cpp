@@ -135,10 +135,10 @@ bool Mentions(const std::string& text, const char* word) {
     Fail(AXIS2_ERROR_RESPONSE_TIMED_OUT, "no data from the server in time: " + uri);
   if (dynamic_cast<const Poco::Net::CertificateValidationException*>(&error) ||
       (dynamic_cast<const Poco::Net::SSLException*>(&error) && Mentions(cause, "certificate")))
-    Fail(AXIS2_ERROR_SSL_CERTIFICATE_VERIFICATION_FAILED,
+    Fail(AXIS2_ERROR_SSL_ENGINE,
          "certificate problem (" + cause + "): " + uri);
   if (phase == Phase::Handshake)
-    Fail(AXIS2_ERROR_SSL_HANDSHAKE_FAILED, cause + " (" + offered + "): " + uri);
+    Fail(AXIS2_ERROR_SSL_ENGINE, "handshake failed (" + cause + ") (" + offered + "): " + uri);
   if (dynamic_cast<const Poco::Net::NoMessageException*>(&error))
     Fail(AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR,
          "the server closed the connection without a reply: " + uri);
@@ -284,7 +284,7 @@ HttpReply PostOnce(const HttpPost& post) {
   } catch (const Poco::Exception& error) {
     watchdog.Stop();
     if (!watchdog.Fired() && phase == Phase::Handshake && !certificateProblem.empty())
-      Fail(AXIS2_ERROR_SSL_CERTIFICATE_VERIFICATION_FAILED,
+      Fail(AXIS2_ERROR_SSL_ENGINE,
            "certificate problem (" + certificateProblem + "): " + post.uri);
     if (!watchdog.Fired())
       Classify(error, phase, post.uri,

@@ -23,6 +23,10 @@ inline char* CopyToAllocator(const axutil_env_t* env, const std::string& text) {
   return CopyToAllocator(env, text.data(), text.size());
 }
 
+// The engine's text for an error number, without detail ("Unknown error" for
+// a number it never records). Static storage.
+const char* MessageForNumber(int number);
+
 // Error number plus status FAILURE; no-op without an environment.
 void SetError(const axutil_env_t* env, int number);
 

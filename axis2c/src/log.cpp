@@ -4,6 +4,7 @@
 #include "internal.h"
 
 #include <axutil_log.h>
+#include <axutil_log_default.h>
 
 #include <cstdarg>
 #include <cstdio>

@@ -262,13 +262,7 @@ unsigned int axutil_string_get_length(const axutil_string_t* string, const axuti
   return string ? string->length : 0;
 }
 
-int64_t axutil_strtol(const char* nptr, char** endptr, int base) {
-  return static_cast<int64_t>(std::strtoll(nptr, endptr, base));
-}
-
-uint64_t axutil_strtoul(const char* nptr, char** endptr, int base) {
-  return static_cast<uint64_t>(std::strtoull(nptr, endptr, base));
-}
+int64_t axutil_atol(const char* s) { return s ? static_cast<int64_t>(std::atoll(s)) : 0; }
 
 int axutil_atoi(const char* s) { return s ? std::atoi(s) : 0; }
 

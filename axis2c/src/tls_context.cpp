@@ -70,7 +70,7 @@ bool Readable(const std::string& path) {
 void UseClientCertificate(SSL_CTX* context, const TransportSettings& settings) {
   const std::string& keyFile = settings.keyFile;
   if (!Readable(keyFile))
-    throw TransportFailure(AXIS2_ERROR_SSL_CLIENT_CERTIFICATE_INVALID,
+    throw TransportFailure(AXIS2_ERROR_SSL_ENGINE,
                            "KEY_FILE " + keyFile + " cannot be read");
   std::string passphrase = settings.passphrase;
   SSL_CTX_set_default_passwd_cb(context, PassphraseCallback);
@@ -84,7 +84,7 @@ void UseClientCertificate(SSL_CTX* context, const TransportSettings& settings) {
   else if (SSL_CTX_check_private_key(context) != 1)
     problem = "private key in KEY_FILE " + keyFile + " does not match its certificate";
   SSL_CTX_set_default_passwd_cb_userdata(context, nullptr);
-  if (!problem.empty()) throw TransportFailure(AXIS2_ERROR_SSL_CLIENT_CERTIFICATE_INVALID, problem);
+  if (!problem.empty()) throw TransportFailure(AXIS2_ERROR_SSL_ENGINE, problem);
 }
 
 // The TLS 1.3 suites, all forward-secret AEAD; named so that a system-wide
@@ -102,10 +102,10 @@ int ProtocolVersion(const std::string& name) {
 void ApplyPolicy(SSL_CTX* context, const TransportSettings& settings) {
   if (SSL_CTX_set_min_proto_version(context, ProtocolVersion(settings.minProtocol)) != 1 ||
       SSL_CTX_set_ciphersuites(context, kTls13Suites) != 1)
-    throw TransportFailure(AXIS2_ERROR_SSL_HANDSHAKE_FAILED,
+    throw TransportFailure(AXIS2_ERROR_SSL_ENGINE,
                            "cannot set the TLS protocol policy (" + OpenSslError() + ")");
   if (SSL_CTX_set_cipher_list(context, settings.cipherList.c_str()) != 1)
-    throw TransportFailure(AXIS2_ERROR_INVALID_CLIENT_CONFIGURATION,
+    throw TransportFailure(AXIS2_ERROR_INVALID_STATE_CONF,
                            "SSL_CIPHER_LIST '" + settings.cipherList +
                                "' names no cipher this OpenSSL offers (" + OpenSslError() + ")");
 }
@@ -189,7 +189,7 @@ Poco::Net::Context::Ptr MakeClientContext(const TransportSettings& settings,
   try {
     context = new Poco::Net::Context(Poco::Net::Context::TLS_CLIENT_USE, params);
   } catch (const Poco::Exception& error) {
-    throw TransportFailure(settings.serverCert.empty() ? AXIS2_ERROR_SSL_HANDSHAKE_FAILED
+    throw TransportFailure(settings.serverCert.empty() ? AXIS2_ERROR_SSL_ENGINE
                                                        : AXIS2_ERROR_SSL_NO_CA_FILE,
                            "cannot set up TLS with SERVER_CERT '" + settings.serverCert +
                                "': " + error.displayText());

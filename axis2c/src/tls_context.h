@@ -15,8 +15,8 @@ namespace axis2c {
 // subjectAltName, a DNS name only in DNS subjectAltNames, or in the subject's
 // common name when the certificate has no subjectAltName at all). What the
 // verification found wrong is written to `*problem`, which must outlive the
-// context. Throws TransportFailure (SSL_NO_CA_FILE,
-// SSL_CLIENT_CERTIFICATE_INVALID, INVALID_CLIENT_CONFIGURATION).
+// context. Throws TransportFailure (SSL_NO_CA_FILE, SSL_ENGINE,
+// INVALID_STATE_CONF).
 Poco::Net::Context::Ptr MakeClientContext(const TransportSettings& settings,
                                           const std::string& host, std::string* problem);
 

@@ -143,7 +143,7 @@ axutil_uri_t* axutil_uri_parse_string(const axutil_env_t* env, const axis2_char_
     }
     if (ok) return parsed;
     delete parsed;
-    axis2c::SetError(env, AXIS2_ERROR_INVALID_URI, std::string("'") + uri + "'");
+    axis2c::SetError(env, AXIS2_ERROR_INVALID_URL_FORMAT, std::string("'") + uri + "'");
     return nullptr;
   });
 }
@@ -176,8 +176,9 @@ axis2_char_t* axutil_uri_to_string(const axutil_uri_t* uri, const axutil_env_t* 
     }
     if (!(flags & AXIS2_URI_UNP_OMITPATHINFO)) {
       text += uri->path;
-      if (uri->hasQuery && !(flags & AXIS2_URI_UNP_OMITQUERY)) text += "?" + uri->query;
-      if (uri->hasFragment) text += "#" + uri->fragment;
+      if (uri->hasQuery && !(flags & AXIS2_URI_UNP_OMITQUERY_ONLY)) text += "?" + uri->query;
+      if (uri->hasFragment && !(flags & AXIS2_URI_UNP_OMITFRAGMENT_ONLY))
+        text += "#" + uri->fragment;
     }
     return axis2c::CopyToAllocator(env, text);
   });

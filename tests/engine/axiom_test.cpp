@@ -155,7 +155,7 @@ TEST_F(Axiom, RejectsMalformedDocumentsAndDoctypes) {
                        "<!DOCTYPE a [<!ENTITY e \"x\">]><a>&e;</a>", "<a>&undefined;</a>"};
   for (const char* xml : bad) {
     EXPECT_EQ(nullptr, Parse(xml)) << xml;
-    EXPECT_EQ(AXIS2_ERROR_XML_PARSE_ERROR, holder.Number()) << xml;
+    EXPECT_EQ(AXIS2_ERROR_INVALID_DOCUMENT_STATE_ROOT_NULL, holder.Number()) << xml;
   }
 }
 
@@ -178,7 +178,7 @@ TEST_F(Axiom, NestingIsBoundedAt256Levels) {
   for (const std::string& xml : refused) {
     SCOPED_TRACE(xml.substr(0, 40));
     EXPECT_EQ(nullptr, Parse(xml));
-    EXPECT_EQ(AXIS2_ERROR_XML_PARSE_ERROR, holder.Number());
+    EXPECT_EQ(AXIS2_ERROR_INVALID_DOCUMENT_STATE_ROOT_NULL, holder.Number());
     EXPECT_NE(std::string::npos, holder.Message().find("nested deeper than 256 levels"))
         << holder.Message();
   }

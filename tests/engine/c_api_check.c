@@ -70,7 +70,7 @@ int engine_c_api_check(const axutil_env_t *env, char *out, size_t out_size)
     axutil_qname_free(qname, env);
     axiom_node_free_tree(payload, env);
     if (!same) {
-        AXIS2_ERROR_SET(env->error, AXIS2_ERROR_INVALID_VALUE, AXIS2_FAILURE);
+        AXIS2_ERROR_SET(env->error, AXIS2_ERROR_INDEX_OUT_OF_BOUNDS, AXIS2_FAILURE);
         return AXIS2_FAILURE;
     }
     return AXIS2_SUCCESS;

@@ -25,7 +25,7 @@ class Client : public ::testing::Test {
 TEST_F(Client, StubHasAnonymousOutInOperationToPopulateFrom) {
   axis2_stub_t* stub = Stub(home.File("missing-home"));
   ASSERT_NE(nullptr, stub);
-  EXPECT_EQ(endpoint, axis2_options_get_to(axis2_stub_get_options(stub, env), env));
+  EXPECT_EQ(endpoint, axis2_options_get_to(OptionsOf(stub, env), env));
   EXPECT_STREQ("http://127.0.0.1:9/Ostrel2", axis2_endpoint_ref_get_address(endpoint, env));
   axis2_svc_t* svc = axis2_svc_client_get_svc(axis2_stub_get_svc_client(stub, env), env);
   axis2_op_t* anonymous = axis2_svc_get_op_with_name(svc, env, AXIS2_ANON_OUT_IN_OP);
@@ -71,8 +71,10 @@ TEST_F(Client, OptionsKeepTheirOwnSoapAction) {
   EXPECT_STREQ("urn:act", axutil_string_get_buffer(axis2_options_get_soap_action(options, env), env));
   axis2_options_set_soap_action(options, env, nullptr);
   EXPECT_EQ(nullptr, axis2_options_get_soap_action(options, env));
+  EXPECT_EQ(AXIOM_SOAP12, axis2_options_get_soap_version(options, env));  // Axis2/C's default
   EXPECT_EQ(AXIS2_FAILURE, axis2_options_set_soap_version(options, env, 3));
-  EXPECT_EQ(AXIOM_SOAP11, axis2_options_get_soap_version(options, env));
+  EXPECT_EQ(AXIS2_ERROR_INVALID_SOAP_VERSION, env->error->error_number);
+  EXPECT_EQ(AXIOM_SOAP12, axis2_options_get_soap_version(options, env));
   EXPECT_EQ(AXIS2_DEFAULT_TIMEOUT_MILLISECONDS, axis2_options_get_timeout_in_milli_seconds(options, env));
   axis2_options_set_action(options, env, "wsa");
   axis2_options_set_action(options, env, nullptr);
@@ -99,7 +101,7 @@ TEST_F(Client, MalformedClientConfigurationRefusesTheStub) {
     home.Write("axis2.xml", c.content);
     AXIS2_ERROR_SET(holder.env->error, AXIS2_ERROR_NONE, AXIS2_SUCCESS);
     EXPECT_EQ(nullptr, Stub(home.path)) << c.content;
-    EXPECT_EQ(AXIS2_ERROR_INVALID_CLIENT_CONFIGURATION, holder.Number());
+    EXPECT_EQ(AXIS2_ERROR_INVALID_STATE_CONF, holder.Number());
     EXPECT_EQ(AXIS2_FAILURE, axutil_env_check_status(env));
     EXPECT_NE(std::string::npos, holder.Message().find(c.expected)) << holder.Message();
     EXPECT_NE(std::string::npos, holder.Message().find(home.File("axis2.xml"))) << holder.Message();

@@ -7,6 +7,8 @@
 #include <axis2_client.h>
 #include <axis2_stub.h>
 #include <axis2_util.h>
+#include <axutil_duration.h>
+#include <axutil_uri.h>
 
 #include <Poco/File.h>
 #include <Poco/Path.h>
@@ -51,6 +53,12 @@ struct EnvHolder {
   TempDir dir;
   axutil_env_t* env;
 };
+
+// The options of a stub's service client, as generated stubs reach them.
+inline axis2_options_t* OptionsOf(const axis2_stub_t* stub, const axutil_env_t* env) {
+  return const_cast<axis2_options_t*>(
+      axis2_svc_client_get_options(axis2_stub_get_svc_client(stub, env), env));
+}
 
 inline std::string ToString(const axutil_env_t* env, axiom_node_t* node) {
   axis2_char_t* text = axiom_node_to_string(node, env);

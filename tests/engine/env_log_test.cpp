@@ -9,17 +9,35 @@
 
 namespace {
 
-TEST(Error, EveryNumberHasItsOwnText) {
+std::string MessageFor(int number) {
+  EnvHolder holder;
+  AXIS2_ERROR_SET(holder.env->error, static_cast<axutil_error_codes_t>(number), AXIS2_FAILURE);
+  return holder.Message();
+}
+
+TEST(Error, EveryNumberTheEngineRecordsHasItsOwnText) {
+  const int numbers[] = {AXIS2_ERROR_NONE, AXIS2_ERROR_NO_MEMORY, AXIS2_ERROR_INVALID_NULL_PARAM,
+                         AXIS2_ERROR_UNSUPPORTED_TYPE, AXIS2_ERROR_CONFIG_NOT_FOUND,
+                         AXIS2_ERROR_MODULE_NOT_FOUND, AXIS2_ERROR_OP_NAME_MISSING,
+                         AXIS2_ERROR_INVALID_STATE_CONF, AXIS2_ERROR_OM_ELEMENT_INVALID_STATE,
+                         AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR, AXIS2_ERROR_HTTP_REQUEST_NOT_SENT,
+                         AXIS2_ERROR_INVALID_TRANSPORT_PROTOCOL, AXIS2_ERROR_INVALID_URL_FORMAT,
+                         AXIS2_ERROR_RESPONSE_TIMED_OUT, AXIS2_ERROR_SOAP_ENVELOPE_OR_SOAP_BODY_NULL,
+                         AXIS2_ERROR_SSL_ENGINE, AXIS2_ERROR_SSL_NO_CA_FILE,
+                         AXIS2_ERROR_INDEX_OUT_OF_BOUNDS, AXIS2_ERROR_INVALID_ADDRESS,
+                         AXIS2_ERROR_INVALID_STATE_PARAM, AXIS2_ERROR_SOCKET_ERROR,
+                         AXIS2_ERROR_INVALID_DOCUMENT_STATE_ROOT_NULL,
+                         AXIS2_ERROR_XML_PARSER_INVALID_MEM_TYPE, AXIS2_ERROR_INVALID_BASE_TYPE,
+                         AXIS2_ERROR_INVALID_SOAP_VERSION,
+                         AXIS2_ERROR_SOAP_MESSAGE_DOES_NOT_CONTAIN_AN_ENVELOPE};
   std::set<std::string> texts;
-  for (int number = 0; number < AXIS2_ERROR_LAST; ++number) {
-    std::string text = axutil_error_get_message_for_number(number);
-    EXPECT_FALSE(text.empty()) << number;
+  for (int number : numbers) {
+    std::string text = MessageFor(number);
+    EXPECT_NE("Unknown error", text) << number;
     EXPECT_TRUE(texts.insert(text).second) << "duplicate text for " << number;
   }
-  EXPECT_STREQ("Unknown error", axutil_error_get_message_for_number(AXIS2_ERROR_LAST));
-  EXPECT_EQ(0, AXIS2_ERROR_NONE);
-  EXPECT_EQ(1, AXIS2_ERROR_NO_MEMORY);
-  EXPECT_EQ(2, AXIS2_ERROR_INVALID_NULL_PARAM);
+  // Axis2/C numbers the engine never records still get a text.
+  EXPECT_EQ("Unknown error", MessageFor(AXIS2_ERROR_LAST - 1));
 }
 
 TEST(Error, DetailBelongsToTheErrorItWasRecordedFor) {
@@ -29,19 +47,19 @@ TEST(Error, DetailBelongsToTheErrorItWasRecordedFor) {
   EXPECT_EQ("No error", holder.Message());
 
   AXIS2_ERROR_SET(error, AXIS2_ERROR_SOCKET_ERROR, AXIS2_FAILURE);
-  axutil_error_set_error_message(error, "Connection refused: http://127.0.0.1:9/Ostrel2");
+  axutil_error_set_error_message(error, const_cast<char*>("Connection refused: http://127.0.0.1:9/Ostrel2"));
   EXPECT_EQ("Could not connect to the server: Connection refused: http://127.0.0.1:9/Ostrel2",
             holder.Message());
   EXPECT_EQ(AXIS2_FAILURE, axutil_env_check_status(holder.env));
 
   // A later error must not inherit the old cause, whichever way it is set.
   AXIS2_ERROR_SET_ERROR_NUMBER(error, AXIS2_ERROR_RESPONSE_TIMED_OUT);
-  EXPECT_EQ(axutil_error_get_message_for_number(AXIS2_ERROR_RESPONSE_TIMED_OUT), holder.Message());
-  axutil_error_set_error_message(error, "detail");
+  EXPECT_EQ("Timed out waiting for the reply", holder.Message());
+  axutil_error_set_error_message(error, const_cast<char*>("detail"));
   AXIS2_ERROR_SET(error, AXIS2_ERROR_RESPONSE_TIMED_OUT, AXIS2_FAILURE);
   EXPECT_EQ(std::string::npos, holder.Message().find("detail"));
   // A number written straight into the public struct hides a stale detail too.
-  axutil_error_set_error_message(error, "stale");
+  axutil_error_set_error_message(error, const_cast<char*>("stale"));
   error->error_number = AXIS2_ERROR_NO_MEMORY;
   EXPECT_EQ("Out of memory", holder.Message());
 }

@@ -5,6 +5,8 @@
 #include "engine_test_support.h"
 #include "test_peer.h"
 
+#include <axis2_http_transport.h>
+
 #include <gtest/gtest.h>
 
 #include <Poco/Net/Context.h>
@@ -163,7 +165,7 @@ TEST_F(Https, IpAddressMatchesOnlyAnIpAddressSubjectAltName) {
     SCOPED_TRACE(certificate);
     TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket(false, certificate));
     EXPECT_EQ(nullptr, Exchange(Url(peer, "127.0.0.1"), trust));
-    EXPECT_EQ(AXIS2_ERROR_SSL_CERTIFICATE_VERIFICATION_FAILED, holder.Number());
+    EXPECT_EQ(AXIS2_ERROR_SSL_ENGINE, holder.Number());
     EXPECT_NE(std::string::npos,
               holder.Message().find("IP address mismatch: the certificate does not name 127.0.0.1"))
         << holder.Message();
@@ -195,7 +197,7 @@ TEST_F(Https, DnsNameMatchesDnsNamesAndTheCommonNameOnlyWithoutThem) {
       EXPECT_NE(nullptr, reply) << holder.Message();
     } else {
       EXPECT_EQ(nullptr, reply);
-      EXPECT_EQ(AXIS2_ERROR_SSL_CERTIFICATE_VERIFICATION_FAILED, holder.Number());
+      EXPECT_EQ(AXIS2_ERROR_SSL_ENGINE, holder.Number());
       EXPECT_NE(std::string::npos,
                 holder.Message().find("hostname mismatch: the certificate does not name localhost"))
           << holder.Message();
@@ -237,7 +239,7 @@ TEST_F(Https, OnlyForwardSecretAeadSuitesUnlessTheClientHomeWidensThem) {
       EXPECT_NE(nullptr, reply) << holder.Message();
     } else {
       EXPECT_EQ(nullptr, reply);
-      EXPECT_EQ(AXIS2_ERROR_SSL_HANDSHAKE_FAILED, holder.Number()) << holder.Message();
+      EXPECT_EQ(AXIS2_ERROR_SSL_ENGINE, holder.Number()) << holder.Message();
       EXPECT_NE(std::string::npos, holder.Message().find("(offered TLSv1.2 or later, SSL_CIPHER_LIST '"))
           << holder.Message();
       EXPECT_TRUE(peer.Requests().empty());
@@ -248,7 +250,7 @@ TEST_F(Https, OnlyForwardSecretAeadSuitesUnlessTheClientHomeWidensThem) {
 
   TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket());
   EXPECT_EQ(nullptr, Exchange(peer.Url("https"), trust + Parameter("SSL_CIPHER_LIST", "NO-SUCH-CIPHER")));
-  EXPECT_EQ(AXIS2_ERROR_INVALID_CLIENT_CONFIGURATION, holder.Number());
+  EXPECT_EQ(AXIS2_ERROR_INVALID_STATE_CONF, holder.Number());
   EXPECT_NE(std::string::npos, holder.Message().find("SSL_CIPHER_LIST 'NO-SUCH-CIPHER'"))
       << holder.Message();
 }
@@ -257,7 +259,7 @@ TEST_F(Https, UntrustedServerIsRefusedWithCertificateError) {
   TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket());
   // Without SERVER_CERT the system store is used, which does not know the test CA.
   EXPECT_EQ(nullptr, Exchange(peer.Url("https"), ""));
-  EXPECT_EQ(AXIS2_ERROR_SSL_CERTIFICATE_VERIFICATION_FAILED, holder.Number());
+  EXPECT_EQ(AXIS2_ERROR_SSL_ENGINE, holder.Number());
   EXPECT_NE(std::string::npos, holder.Message().find("certificate")) << holder.Message();
   EXPECT_NE(std::string::npos, holder.Message().find(peer.Url("https"))) << holder.Message();
   EXPECT_TRUE(peer.Requests().empty());
@@ -267,7 +269,7 @@ TEST_F(Https, ServerCertificateOfAnotherCaIsRefused) {
   TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket());
   // The client certificate is no CA: nothing chains to it.
   EXPECT_EQ(nullptr, Exchange(peer.Url("https"), Parameter("SERVER_CERT", pki->File("client.pem"))));
-  EXPECT_EQ(AXIS2_ERROR_SSL_CERTIFICATE_VERIFICATION_FAILED, holder.Number());
+  EXPECT_EQ(AXIS2_ERROR_SSL_ENGINE, holder.Number());
 }
 
 TEST_F(Https, MissingServerCertFileIsReported) {
@@ -275,6 +277,26 @@ TEST_F(Https, MissingServerCertFileIsReported) {
                               Parameter("SERVER_CERT", pki->File("absent.pem"))));
   EXPECT_EQ(AXIS2_ERROR_SSL_NO_CA_FILE, holder.Number());
   EXPECT_NE(std::string::npos, holder.Message().find("absent.pem")) << holder.Message();
+}
+
+// A program written for Axis2/C may give the TLS parameters as option
+// properties; they win over axis2.xml.
+TEST_F(Https, ServerCertAsOptionPropertyReplacesTheConfiguration) {
+  TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket());
+  TempDir home;
+  home.Write("axis2.xml", Axis2Xml(Parameter("SERVER_CERT", pki->File("absent.pem"))));
+  axis2_svc_client_t* client = axis2_svc_client_create(holder.env, home.path.c_str());
+  ASSERT_NE(nullptr, client) << holder.Message();
+  auto* options = const_cast<axis2_options_t*>(axis2_svc_client_get_options(client, holder.env));
+  axis2_options_set_to(options, holder.env, axis2_endpoint_ref_create(holder.env, peer.Url("https").c_str()));
+  axis2_options_set_property(options, holder.env, AXIS2_SSL_SERVER_CERT,
+                             axutil_property_create_with_args(holder.env, 0, AXIS2_TRUE, nullptr,
+                                                              axutil_strdup(holder.env, pki->File("ca.pem").c_str())));
+  axiom_node_t* payload = nullptr;
+  axiom_element_create(holder.env, nullptr, "Ping", nullptr, &payload);
+  axiom_node_t* reply = axis2_svc_client_send_receive(client, holder.env, payload);
+  EXPECT_NE(nullptr, reply) << holder.Message();
+  axis2_svc_client_free(client, holder.env);
 }
 
 TEST_F(Https, ClientCertificateFromKeyFileWithPassphrase) {
@@ -297,7 +319,7 @@ TEST_F(Https, ClientCertificateProblemsFailTheExchange) {
   EXPECT_EQ(nullptr, Exchange(peer.Url("https"),
                               trust + Parameter("KEY_FILE", pki->File("client-bundle.pem")) +
                                   Parameter("SSL_PASSPHRASE", "wrong")));
-  EXPECT_EQ(AXIS2_ERROR_SSL_CLIENT_CERTIFICATE_INVALID, holder.Number());
+  EXPECT_EQ(AXIS2_ERROR_SSL_ENGINE, holder.Number());
   EXPECT_NE(std::string::npos, holder.Message().find("SSL_PASSPHRASE")) << holder.Message();
 }
 

@@ -41,7 +41,7 @@ class SendReceive : public ::testing::Test {
 
   // One exchange with the SOAP action set the way generated stubs do it.
   axiom_node_t* Call(axis2_stub_t* stub, const char* action = "http://x/Ostrel/GetWorkItem") {
-    axis2_options_t* options = axis2_stub_get_options(stub, env());
+    axis2_options_t* options = OptionsOf(stub, env());
     axutil_string_t* soapAction = action ? axutil_string_create(env(), action) : nullptr;
     axis2_options_set_soap_action(options, env(), soapAction);
     axis2_options_set_soap_version(options, env(), AXIOM_SOAP11);
@@ -121,7 +121,7 @@ TEST_F(SendReceive, Soap12CarriesTheActionInTheContentType) {
       200, "<e:Envelope xmlns:e=\"http://www.w3.org/2003/05/soap-envelope\"><e:Body><ok/></e:Body></e:Envelope>",
       "application/soap+xml"));
   axis2_stub_t* stub = MakeStub(peer.Url());
-  axis2_options_t* options = axis2_stub_get_options(stub, env());
+  axis2_options_t* options = OptionsOf(stub, env());
   axis2_options_set_soap_version(options, env(), AXIOM_SOAP12);
   axutil_string_t* action = axutil_string_create(env(), "urn:act");
   axis2_options_set_soap_action(options, env(), action);
@@ -134,16 +134,85 @@ TEST_F(SendReceive, Soap12CarriesTheActionInTheContentType) {
   axis2_stub_free(stub, env());
 }
 
-TEST_F(SendReceive, FaultAndErrorStatusesAreTransportErrors) {
+// A fault comes back as the Fault element, as from Axis2/C, and is also an
+// error whose text names code and reason, whatever the HTTP status.
+TEST_F(SendReceive, FaultComesBackAsTheFaultElementAndAnError) {
   const std::string fault = TestPeer::Envelope(
-      "<s:Fault><faultcode>s:Server</faultcode><faultstring>Agent unknown</faultstring></s:Fault>");
+      "<s:Fault><faultcode>s:Server</faultcode><faultstring>Agent unknown</faultstring>"
+      "<detail><why>no such agent</why></detail></s:Fault>");
+  for (int status : {500, 200}) {
+    TestPeer peer(TestPeer::Reply(status, fault));
+    axis2_stub_t* stub = MakeStub(peer.Url());
+    axis2_svc_client_t* client = axis2_stub_get_svc_client(stub, env());
+    axiom_node_t* reply = Call(stub);
+    ASSERT_NE(nullptr, reply) << status;
+    EXPECT_STREQ("Fault", axiom_element_get_localname(
+                              static_cast<axiom_element_t*>(axiom_node_get_data_element(reply, env())),
+                              env()));
+    EXPECT_TRUE(axis2_svc_client_get_last_response_has_fault(client, env()));
+    EXPECT_EQ(AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR, holder.Number()) << status;
+    EXPECT_NE(std::string::npos, holder.Message().find("s:Server: Agent unknown")) << holder.Message();
+    EXPECT_NE(std::string::npos, holder.Message().find(peer.Url())) << holder.Message();
+
+    axiom_soap_envelope_t* envelope = axis2_svc_client_get_last_response_soap_envelope(client, env());
+    EXPECT_EQ(AXIOM_SOAP11, axiom_soap_envelope_get_soap_version(envelope, env()));
+    axiom_soap_fault_t* parsed =
+        axiom_soap_body_get_fault(axiom_soap_envelope_get_body(envelope, env()), env());
+    EXPECT_EQ(reply, axiom_soap_fault_get_base_node(parsed, env()));
+    EXPECT_STREQ("s:Server", axiom_soap_fault_value_get_text(
+                                 axiom_soap_fault_code_get_value(
+                                     axiom_soap_fault_get_code(parsed, env()), env()),
+                                 env()));
+    EXPECT_STREQ("Agent unknown", axiom_soap_fault_text_get_text(
+                                      axiom_soap_fault_reason_get_first_soap_fault_text(
+                                          axiom_soap_fault_get_reason(parsed, env()), env()),
+                                      env()));
+    axiom_node_t* detail = axiom_soap_fault_detail_get_base_node(
+        axiom_soap_fault_get_detail(parsed, env()), env());
+    EXPECT_EQ("<detail><why>no such agent</why></detail>", ToString(env(), detail));
+    axis2_stub_free(stub, env());
+  }
+}
+
+TEST_F(SendReceive, Soap12FaultReadsThroughTheSameAccessors) {
+  TestPeer peer(TestPeer::Reply(
+      500, "<e:Envelope xmlns:e=\"http://www.w3.org/2003/05/soap-envelope\"><e:Body><e:Fault>"
+           "<e:Code><e:Value>e:Sender</e:Value><e:Subcode><e:Value>m:BadAgent</e:Value></e:Subcode>"
+           "</e:Code><e:Reason><e:Text xml:lang=\"de\">Unbekannt</e:Text>"
+           "<e:Text xml:lang=\"en\">Unknown agent</e:Text></e:Reason></e:Fault></e:Body></e:Envelope>",
+      "application/soap+xml"));
+  axis2_stub_t* stub = MakeStub(peer.Url());
+  axis2_svc_client_t* client = axis2_stub_get_svc_client(stub, env());
+  ASSERT_NE(nullptr, Call(stub));
+  EXPECT_TRUE(axis2_svc_client_get_last_response_has_fault(client, env()));
+  EXPECT_NE(std::string::npos, holder.Message().find("e:Sender: Unbekannt")) << holder.Message();
+  axiom_soap_envelope_t* envelope = axis2_svc_client_get_last_response_soap_envelope(client, env());
+  EXPECT_EQ(AXIOM_SOAP12, axiom_soap_envelope_get_soap_version(envelope, env()));
+  axiom_soap_body_t* body = axiom_soap_envelope_get_body(envelope, env());
+  ASSERT_TRUE(axiom_soap_body_has_fault(body, env()));
+  axiom_soap_fault_t* fault = axiom_soap_body_get_fault(body, env());
+  axiom_soap_fault_code_t* code = axiom_soap_fault_get_code(fault, env());
+  EXPECT_STREQ("e:Sender", axiom_soap_fault_value_get_text(axiom_soap_fault_code_get_value(code, env()), env()));
+  axiom_soap_fault_sub_code_t* sub = axiom_soap_fault_code_get_sub_code(code, env());
+  EXPECT_STREQ("m:BadAgent", axiom_soap_fault_value_get_text(axiom_soap_fault_sub_code_get_value(sub, env()), env()));
+  EXPECT_EQ(nullptr, axiom_soap_fault_sub_code_get_sub_code(sub, env()));
+  axiom_soap_fault_reason_t* reason = axiom_soap_fault_get_reason(fault, env());
+  EXPECT_EQ(2, axutil_array_list_size(axiom_soap_fault_reason_get_all_soap_fault_texts(reason, env()), env()));
+  axiom_soap_fault_text_t* english =
+      axiom_soap_fault_reason_get_soap_fault_text(reason, env(), const_cast<char*>("en"));
+  EXPECT_STREQ("Unknown agent", axiom_soap_fault_text_get_text(english, env()));
+  EXPECT_STREQ("en", axiom_soap_fault_text_get_lang(english, env()));
+  EXPECT_EQ(nullptr, axiom_soap_fault_get_detail(fault, env()));
+  axis2_stub_free(stub, env());
+}
+
+TEST_F(SendReceive, ErrorStatusesAreTransportErrors) {
   struct Case {
     int status;
     std::string body;
     std::string expected;
   } cases[] = {
-      {500, fault, "Agent unknown"},
-      {200, fault, "Agent unknown"},
+      {500, TestPeer::Envelope("<r/>"), "HTTP 500"},
       {500, "<html>oops</html>", "HTTP 500"},
       {404, "not here", "HTTP 404"},
       {503, "", "HTTP 503"},
@@ -166,17 +235,21 @@ TEST_F(SendReceive, RepliesThatAreNotEnvelopesAreRejected) {
       "<html><body>Proxy login</body></html>",
       TestPeer::Envelope("<r>cut").substr(0, 60),
       "",
-      "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"/>",
   };
   for (const std::string& body : replies) {
     TestPeer peer(TestPeer::Reply(200, body));
     axis2_stub_t* stub = MakeStub(peer.Url());
     AXIS2_ERROR_SET(holder.env->error, AXIS2_ERROR_NONE, AXIS2_SUCCESS);
     EXPECT_EQ(nullptr, Call(stub)) << body;
-    EXPECT_EQ(AXIS2_ERROR_INVALID_SOAP_ENVELOPE, holder.Number()) << body;
+    EXPECT_EQ(AXIS2_ERROR_SOAP_MESSAGE_DOES_NOT_CONTAIN_AN_ENVELOPE, holder.Number()) << body;
     EXPECT_NE(std::string::npos, holder.Message().find(peer.Url())) << holder.Message();
     axis2_stub_free(stub, env());
   }
+  TestPeer peer(TestPeer::Reply(200, "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"/>"));
+  axis2_stub_t* stub = MakeStub(peer.Url());
+  EXPECT_EQ(nullptr, Call(stub));
+  EXPECT_EQ(AXIS2_ERROR_SOAP_ENVELOPE_OR_SOAP_BODY_NULL, holder.Number());
+  axis2_stub_free(stub, env());
 }
 
 TEST_F(SendReceive, ReplyNestedTooDeeplyIsRefusedWithItsReason) {
@@ -186,7 +259,7 @@ TEST_F(SendReceive, ReplyNestedTooDeeplyIsRefusedWithItsReason) {
   TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<r>" + nested + "</r>")));
   axis2_stub_t* stub = MakeStub(peer.Url());
   EXPECT_EQ(nullptr, Call(stub));
-  EXPECT_EQ(AXIS2_ERROR_INVALID_SOAP_ENVELOPE, holder.Number());
+  EXPECT_EQ(AXIS2_ERROR_SOAP_MESSAGE_DOES_NOT_CONTAIN_AN_ENVELOPE, holder.Number());
   const std::string reason = "reply refused (elements nested deeper than 256 levels)";
   EXPECT_NE(std::string::npos, holder.Message().find(reason)) << holder.Message();
   EXPECT_NE(std::string::npos, holder.Log().find(reason)) << holder.Log();
@@ -326,7 +399,7 @@ TEST_F(SendReceive, OptionsTimeoutOverridesConfiguration) {
   TestPeer peer(TestPeer::Silent());
   axis2_stub_t* stub =
       MakeStub(peer.Url(), Axis2Xml("<parameter name=\"SO_TIMEOUT\">30000</parameter>"));
-  axis2_options_set_timeout_in_milli_seconds(axis2_stub_get_options(stub, env()), env(), 300);
+  axis2_options_set_timeout_in_milli_seconds(OptionsOf(stub, env()), env(), 300);
   auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(nullptr, Call(stub));
   EXPECT_LT(MillisecondsSince(start), 2000);
@@ -343,7 +416,9 @@ TEST_F(SendReceive, OptionsTimeoutAlsoBoundsTheConnect) {
   const std::string url = "http://127.0.0.1:" + std::to_string(full.address().port()) + "/Ostrel2";
   axis2_stub_t* stub = MakeStub(url, Axis2Xml("<parameter name=\"SO_TIMEOUT\">30000</parameter>"
                                               "<parameter name=\"CONNECTION_TIMEOUT\">30000</parameter>"));
-  axis2_options_set_timeout_in_milli_seconds(axis2_stub_get_options(stub, env()), env(), 500);
+  auto* options = const_cast<axis2_options_t*>(
+      axis2_svc_client_get_options(axis2_stub_get_svc_client(stub, env()), env()));
+  axis2_options_set_timeout_in_milli_seconds(options, env(), 500);
   auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(nullptr, Call(stub));
   EXPECT_LT(MillisecondsSince(start), 5000);

@@ -47,7 +47,8 @@ protected:
     /// SOAP action, the reply's first body element returned (owned by the engine).
     axiom_node_t* Exchange(axiom_node_t* payload, const std::string& operation)
     {
-        axis2_options_t* options = axis2_stub_get_options(stub, env);
+        auto* options = const_cast<axis2_options_t*>(
+            axis2_svc_client_get_options(axis2_stub_get_svc_client(stub, env), env));
         axutil_string_t* soapAction = axutil_string_create(env, (actionBase + operation).c_str());
         axis2_options_set_soap_action(options, env, soapAction);
         axis2_options_set_soap_version(options, env, AXIOM_SOAP11);

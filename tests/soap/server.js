@@ -26,11 +26,17 @@
 //   {"bigResultBytes": N, "chunked": true}   the same without a Content-Length (chunked), so
 //                             the client learns its size only by reading; sending stops early
 //                             when the client goes away, and N bounds a reply meant as endless
+//
+// Beside ProxyAgentService it serves the sample services of samples.wsdl under
+// /axis2/services/ (sample_services.js) for the Axis2/C-style client programs; their
+// requests are recorded too, with the first Body element as the operation.
 'use strict';
 
 const fs = require('fs');
 const http = require('http');
 const https = require('https');
+const path = require('path');
+const samples = require('./sample_services');
 
 let soap;
 try {
@@ -345,8 +351,34 @@ async function handlePost(req, res, text) {
   soapHost.emit('request', req, res);
 }
 
+let sampleHandlers = {};
+
+function firstBodyElement(text) {
+  const m = /<(?:[\w.-]+:)?Body\b[^>]*>\s*<(?:[\w.-]+:)?([\w.-]+)/.exec(text);
+  return m ? m[1] : null;
+}
+
 function onRequest(req, res) {
   const pathname = req.url.split('?')[0].replace(/\/$/, '');
+  const sample = sampleHandlers[pathname];
+  if (sample && req.method === 'POST') {
+    const chunks = [];
+    req.on('data', (c) => chunks.push(c));
+    req.on('end', () => {
+      const text = Buffer.concat(chunks).toString('utf8');
+      const soapAction = req.headers.soapaction;
+      record({
+        operation: firstBodyElement(text),
+        soapAction: soapAction === undefined ? null : soapAction,
+        contentType: req.headers['content-type'] === undefined ? null : req.headers['content-type'],
+        body: text,
+        args: null,
+      });
+      req.body = text;
+      sample(req, res);
+    });
+    return;
+  }
   if (pathname !== SERVICE_PATH) {
     sendFixed(res, 404, 'text/plain; charset=utf-8', 'not found\n');
     return;
@@ -393,8 +425,12 @@ function start() {
       soapServer.wsdl.xmlnsInEnvelope += ' xmlns:' + prefix + '="' + ns + '"';
     }
   }
-  server.listen(0, '127.0.0.1', () => {
-    process.stdout.write('listening ' + server.address().port + '\n');
+  const samplesWsdl = fs.readFileSync(path.join(__dirname, 'samples.wsdl'), 'utf8');
+  samples.setUp(soap, samplesWsdl, fail, (handlers) => {
+    sampleHandlers = handlers;
+    server.listen(0, '127.0.0.1', () => {
+      process.stdout.write('listening ' + server.address().port + '\n');
+    });
   });
 }
 

@@ -240,7 +240,7 @@ TEST_F(AllBindings, ObjectValuesRoundTrip)
     ASSERT_NE(date, nullptr);
     axutil_date_time_t* read = adb_dateTime_get_dateTime(date, env);
     EXPECT_EQ(axutil_date_time_get_year(read, env), 2024);
-    EXPECT_EQ(axutil_date_time_get_date(read, env), 29);
+    EXPECT_EQ(axutil_date_time_get_day(read, env), 29);
     EXPECT_EQ(axutil_date_time_get_msec(read, env), 250);
     adb_dateTime_free(date, env);
 

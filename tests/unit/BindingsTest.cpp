@@ -187,7 +187,8 @@ TEST_F(Bindings, StubClearsTheSoapActionAfterEveryOperation)
 {
     axis2_stub_t* stub = axis2_stub_create_ProxyAgentService(env, (dir / "no-client-home").c_str(), "http://127.0.0.1:9/Ostrel2");
     ASSERT_NE(stub, nullptr) << axutil_error_get_message(env->error);
-    axis2_options_t* options = axis2_stub_get_options(stub, env);
+    auto* options = const_cast<axis2_options_t*>(
+            axis2_svc_client_get_options(axis2_stub_get_svc_client(stub, env), env));
 
     adb_GetWorkItem_t* request = adb_GetWorkItem_create_with_values(env, (axis2_char_t*) "agent");
     EXPECT_EQ(axis2_stub_op_ProxyAgentService_GetWorkItem(stub, env, request), nullptr);
