@@ -4,15 +4,16 @@
 
 #include "EncryptionHelpers.h"
 
+#include "Base64.h"
 #include "BuildConfig.h"
 
 #include <openssl/aes.h>
 #include <openssl/crypto.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <iostream>
+#include <string_view>
 #include <vector>
 
 const unsigned char key[16] = TARVEL_AES_KEY_BYTES;
@@ -20,8 +21,6 @@ const unsigned char iv[16] = TARVEL_AES_IV_BYTES;
 
 namespace
 {
-const std::string base64Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-
 const std::string PlainText1 = "Toto";
 const std::string PlainText1Encrypted = "+FngWlvw7mby0RiBeZN5yQ==";
 
@@ -47,68 +46,25 @@ bool Cbc(const unsigned char* in, std::size_t length, unsigned char* out, bool e
     return true;
 }
 
+/// Letters, digits (never bytes above 127, whatever a locale says), "+" and "/".
 bool IsBase64Character(char c)
 {
-    const unsigned char u = static_cast<unsigned char>(c);
-    return (u < 128 && std::isalnum(u)) || c == '+' || c == '/';
+    return Base64::Value(static_cast<unsigned char>(c)) >= 0;
 }
 } // namespace
 
 std::string base64_encode(const unsigned char* bytes, unsigned long length)
 {
-    std::string text;
-    text.reserve((length + 2) / 3 * 4);
-    unsigned long i = 0;
-    for (; i + 3 <= length; i += 3)
-    {
-        const unsigned long group = (bytes[i] << 16) | (bytes[i + 1] << 8) | bytes[i + 2];
-        text += base64Alphabet[(group >> 18) & 63];
-        text += base64Alphabet[(group >> 12) & 63];
-        text += base64Alphabet[(group >> 6) & 63];
-        text += base64Alphabet[group & 63];
-    }
-    const unsigned long rest = length - i;
-    if (rest > 0)
-    {
-        const unsigned long group = (bytes[i] << 16) | (rest == 2 ? bytes[i + 1] << 8 : 0);
-        text += base64Alphabet[(group >> 18) & 63];
-        text += base64Alphabet[(group >> 12) & 63];
-        text += rest == 2 ? base64Alphabet[(group >> 6) & 63] : '=';
-        text += '=';
-    }
-    return text;
+    return Base64::Encode(bytes, length);
 }
 
 std::string base64_decode(const std::string& text)
 {
-    std::string bytes;
-    bytes.reserve(text.size() / 4 * 3 + 2);
-    unsigned long group = 0;
-    int count = 0;
-    for (char c : text)
-    {
-        if (c == '=' || !IsBase64Character(c))
-            break;
-        group = (group << 6) | base64Alphabet.find(c);
-        if (++count == 4)
-        {
-            bytes += static_cast<char>((group >> 16) & 0xff);
-            bytes += static_cast<char>((group >> 8) & 0xff);
-            bytes += static_cast<char>(group & 0xff);
-            group = 0;
-            count = 0;
-        }
-    }
-    if (count == 2)
-    {
-        bytes += static_cast<char>((group >> 4) & 0xff);
-    }
-    else if (count == 3)
-    {
-        bytes += static_cast<char>((group >> 10) & 0xff);
-        bytes += static_cast<char>((group >> 2) & 0xff);
-    }
-    return bytes;
+    // Decoding stops at the first "=" or the first character outside the alphabet.
+    std::size_t end = 0;
+    while (end < text.size() && IsBase64Character(text[end]))
+        ++end;
+    return Base64::DecodeSymbols(std::string_view(text).substr(0, end));
 }
 
 std::string EncryptionHelpers_Encrypt(std::string plaintext)

@@ -1,6 +1,7 @@
 #include "WorkItem.h"
 
 #include "EncryptionHelpers.h"
+#include "XmlEscape.h"
 #include "XmlText.h"
 
 #include <Poco/DOM/AutoPtr.h>
@@ -68,7 +69,7 @@ public:
         buffer += ' ';
         buffer += name;
         buffer += "=\"";
-        XmlText::AppendEscaped(buffer, value, true);
+        XmlEscape::Append(buffer, value, XmlEscape::Attribute);
         buffer += '"';
     }
 

@@ -1,8 +1,8 @@
 // One unit of provisioning work addressed to this agent: an id, a task (the name of the task
 // directory whose scripts run) and named string properties, some of which may arrive encrypted.
 // Parse throws the XML parser's exception for a document that is not well-formed (and an
-// XMLException for one with markup longer than XmlText::markupLimit or nested deeper than
-// XmlText::depthLimit); the exports throw std::runtime_error, before writing anything, for a
+// XMLException for one with markup longer than XmlShape::markupLimit or nested deeper than
+// XmlShape::depthLimit); the exports throw std::runtime_error, before writing anything, for a
 // property XML cannot carry.
 #pragma once
 

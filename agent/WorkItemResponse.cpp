@@ -1,6 +1,7 @@
 #include "WorkItemResponse.h"
 
 #include "LocalFile.h"
+#include "XmlEscape.h"
 #include "XmlText.h"
 
 #include <Poco/DOM/AutoPtr.h>
@@ -72,7 +73,7 @@ void Attribute(std::string& out, const char* name, const std::string& value)
     out += ' ';
     out += name;
     out += "=\"";
-    XmlText::AppendEscaped(out, XmlText::Sanitize(value), true);
+    XmlEscape::Append(out, XmlText::Sanitize(value), XmlEscape::Attribute);
     out += '"';
 }
 
@@ -86,7 +87,8 @@ void TextElement(std::string& out, const char* open, const std::string& text, co
         return;
     }
     out += '>';
-    XmlText::AppendEscaped(out, XmlText::Sanitize(text), false);
+    // Line breaks as references too: then the document's own line ends are the only ones in it.
+    XmlEscape::Append(out, XmlText::Sanitize(text), XmlEscape::Quote | XmlEscape::LineFeed | XmlEscape::CarriageReturn);
     out += "</";
     out += name;
     out += ">\n";

@@ -1,10 +1,10 @@
 #include "XmlText.h"
 
+#include "XmlShape.h"
+
 #include <Poco/Format.h>
 #include <Poco/XML/XMLException.h>
 
-#include <algorithm>
-#include <string_view>
 
 namespace
 {
@@ -91,114 +91,15 @@ std::string XmlText::Sanitize(const std::string& text)
     return result;
 }
 
-void XmlText::AppendEscaped(std::string& out, const std::string& value, bool inAttribute)
-{
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < value.size(); ++i)
-    {
-        const char* replacement;
-        switch (value[i])
-        {
-        case '"': replacement = "&quot;"; break;
-        case '&': replacement = "&amp;"; break;
-        case '<': replacement = "&lt;"; break;
-        case '>': replacement = "&gt;"; break;
-        case '\n': replacement = "&#xA;"; break;
-        case '\r': replacement = "&#xD;"; break;
-        case '\t':
-            if (!inAttribute)
-                continue;
-            replacement = "&#x9;";
-            break;
-        default: continue;
-        }
-        out.append(value, start, i - start);
-        out += replacement;
-        start = i + 1;
-    }
-    out.append(value, start, std::string::npos);
-}
-
-std::size_t XmlText::LongestMarkup(const std::string& text)
-{
-    return Scan(text).longestMarkup;
-}
-
-std::size_t XmlText::Depth(const std::string& text)
-{
-    return Scan(text).depth;
-}
-
 void XmlText::CheckShape(const std::string& text, const std::string& what)
 {
-    const Shape shape = Scan(text);
-    if (shape.longestMarkup > markupLimit)
+    const XmlShape shape = XmlShape::Of(text);
+    if (shape.longestMarkup > XmlShape::markupLimit)
         throw Poco::XML::XMLException(Poco::format(
             "%s holds %z bytes of markup in one piece (a tag, comment, declaration or text outside the root "
             "element), more than the %z accepted",
-            what, shape.longestMarkup, static_cast<std::size_t>(markupLimit)));
-    if (shape.depth > depthLimit)
+            what, shape.longestMarkup, static_cast<std::size_t>(XmlShape::markupLimit)));
+    if (shape.depth > XmlShape::depthLimit)
         throw Poco::XML::XMLException(Poco::format("%s nests elements more than %z deep; it is not read", what,
-                                                   static_cast<std::size_t>(depthLimit)));
-}
-
-XmlText::Shape XmlText::Scan(const std::string& text)
-{
-    const std::string_view view(text);
-    const std::size_t size = view.size();
-    // One past the end of `terminator` found from `from`, or the end of the text.
-    const auto through = [&](const char* terminator, std::size_t from) {
-        const std::size_t found = view.find(terminator, from);
-        return found == std::string_view::npos ? size : found + std::char_traits<char>::length(terminator);
-    };
-    std::size_t longest = 0;
-    std::size_t depth = 0;
-    std::size_t deepest = 0;
-    std::size_t i = 0;
-    while (i < size)
-    {
-        if (view[i] != '<')
-        {
-            const std::size_t next = std::min(view.find('<', i), size);
-            if (depth == 0)
-                longest = std::max(longest, next - i);
-            i = next;
-            continue;
-        }
-        std::size_t end;
-        if (view.compare(i, 4, "<!--") == 0)
-            end = through("-->", i + 4);
-        else if (view.compare(i, 9, "<![CDATA[") == 0)
-        {
-            i = through("]]>", i + 9);
-            continue;
-        }
-        else if (view.compare(i, 2, "<?") == 0)
-            end = through("?>", i + 2);
-        else
-        {
-            // A tag or a declaration ends at the first ">" outside quoted values.
-            char quote = 0;
-            std::size_t j = i + 1;
-            for (; j < size; ++j)
-            {
-                const char c = view[j];
-                if (quote)
-                    quote = c == quote ? 0 : quote;
-                else if (c == '"' || c == '\'')
-                    quote = c;
-                else if (c == '>')
-                    break;
-            }
-            end = j < size ? j + 1 : size;
-            const char kind = i + 1 < size ? view[i + 1] : 0;
-            if (kind == '/')
-                depth -= depth > 0 ? 1 : 0;
-            else if (kind != '!' && !(j < size && view[j - 1] == '/'))
-                deepest = std::max(deepest, ++depth);
-        }
-        longest = std::max(longest, end - i);
-        i = end;
-    }
-    return Shape{longest, deepest};
+                                                   static_cast<std::size_t>(XmlShape::depthLimit)));
 }

@@ -10,6 +10,8 @@
 // parse goes, so an element costs the same however deep it lies.
 #include "axiom_internal.h"
 
+#include "XmlShape.h"
+
 #include <Poco/SAX/Attributes.h>
 #include <Poco/SAX/ContentHandler.h>
 #include <Poco/SAX/LexicalHandler.h>
@@ -30,7 +32,7 @@ const char kXmlNamespace[] = "http://www.w3.org/XML/1998/namespace";
 
 // Deepest element nesting accepted: far beyond any SOAP reply or work item
 // (a handful of levels), and the bound the agent's own work item reader uses.
-const size_t kMaxDepth = 256;
+const size_t kMaxDepth = XmlShape::depthLimit;
 
 std::string TooDeep() {
   return "elements nested deeper than " + std::to_string(kMaxDepth) + " levels";
@@ -209,91 +211,20 @@ class TreeBuilder : public Poco::XML::ContentHandler, public Poco::XML::LexicalH
   std::vector<std::vector<const std::string*>> scopes;
 };
 
-// What the parser would face: the longest piece of markup it must take in
-// whole (a tag with its attributes, a comment, a processing instruction, a
-// declaration, or text outside the root element) and the deepest nesting of
-// elements. Expat 2.5 rescans such a piece from its start for every 4 KiB
-// block POCO feeds it, so one 50 MB attribute would keep it busy for minutes;
-// character data and CDATA content go through in parts. The nesting is
-// counted from the tags alone, so a document that is not well-formed may be
-// counted wrong here; the tree builder counts again as it goes.
-struct Shape {
-  size_t longestMarkup = 0;
-  size_t deepest = 0;
-};
-
-Shape ShapeOf(const char* data, size_t length) {
-  const std::string_view view(data, length);
-  auto through = [&](const char* terminator, size_t from) {
-    size_t found = view.find(terminator, from);
-    return found == std::string_view::npos ? length
-                                           : found + std::char_traits<char>::length(terminator);
-  };
-  Shape shape;
-  size_t& longest = shape.longestMarkup;
-  size_t depth = 0;
-  size_t i = 0;
-  while (i < length) {
-    if (view[i] != '<') {
-      size_t next = std::min(view.find('<', i), length);
-      if (depth == 0) longest = std::max(longest, next - i);
-      i = next;
-      continue;
-    }
-    size_t end;
-    if (view.compare(i, 4, "<!--") == 0) {
-      end = through("-->", i + 4);
-    } else if (view.compare(i, 9, "<![CDATA[") == 0) {
-      i = through("]]>", i + 9);
-      continue;
-    } else if (view.compare(i, 2, "<?") == 0) {
-      end = through("?>", i + 2);
-    } else {
-      // A tag or a declaration ends at the first '>' outside quoted values.
-      char quote = 0;
-      size_t j = i + 1;
-      for (; j < length; ++j) {
-        char c = view[j];
-        if (quote)
-          quote = c == quote ? 0 : quote;
-        else if (c == '"' || c == '\'')
-          quote = c;
-        else if (c == '>')
-          break;
-      }
-      end = j < length ? j + 1 : length;
-      char kind = i + 1 < length ? view[i + 1] : 0;
-      if (kind == '/') {
-        depth -= depth > 0 ? 1 : 0;
-      } else if (kind != '!') {
-        // An empty-element tag counts as a level of its own.
-        shape.deepest = std::max(shape.deepest, depth + 1);
-        if (!(j < length && view[j - 1] == '/')) ++depth;
-      }
-    }
-    longest = std::max(longest, end - i);
-    i = end;
-  }
-  return shape;
-}
-
-// Far beyond any tag of a SOAP reply, small enough that a reply of the
-// transport's largest size still parses in seconds.
-const size_t kMaxMarkupBytes = 256 * 1024;
-
 }  // namespace
 
 namespace axis2c {
 
 axiom_node* ParseDocument(const char* data, size_t length) {
-  const Shape shape = ShapeOf(data, length);
-  if (shape.longestMarkup > kMaxMarkupBytes)
+  // What the parser would face, measured first: a piece of markup that Expat would take minutes
+  // over, or a nesting deeper than any reply has, is refused before a single node is made.
+  const XmlShape shape = XmlShape::Of(std::string_view(data, length));
+  if (shape.longestMarkup > XmlShape::markupLimit)
     throw DocumentRefused(std::to_string(shape.longestMarkup) +
                           " bytes of markup in one piece (a tag, comment, declaration or "
                           "text outside the root element), more than the " +
-                          std::to_string(kMaxMarkupBytes) + " accepted");
-  // Refused before a single node is made.
-  if (shape.deepest > kMaxDepth) throw DocumentRefused(TooDeep());
+                          std::to_string(XmlShape::markupLimit) + " accepted");
+  if (shape.depth > kMaxDepth) throw DocumentRefused(TooDeep());
   TreeBuilder builder;
   Poco::XML::SAXParser parser;
   parser.setFeature(Poco::XML::XMLReader::FEATURE_NAMESPACES, true);

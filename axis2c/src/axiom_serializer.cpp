@@ -6,6 +6,8 @@
 
 #include <axutil_stream.h>
 
+#include "XmlEscape.h"
+
 #include <string>
 #include <vector>
 
@@ -13,26 +15,9 @@ namespace {
 
 const char kXmlNamespace[] = "http://www.w3.org/XML/1998/namespace";
 
+// A carriage return is a reference in text too: a reader would turn a bare one into a line feed.
 void AppendEscaped(std::string& out, const std::string& text, bool attribute) {
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char* replacement = nullptr;
-    switch (text[i]) {
-      case '&': replacement = "&amp;"; break;
-      case '<': replacement = "&lt;"; break;
-      case '>': replacement = "&gt;"; break;
-      case '\r': replacement = "&#13;"; break;
-      case '"': replacement = attribute ? "&quot;" : nullptr; break;
-      case '\n': replacement = attribute ? "&#10;" : nullptr; break;
-      case '\t': replacement = attribute ? "&#9;" : nullptr; break;
-      default: break;
-    }
-    if (!replacement) continue;
-    out.append(text, start, i - start);
-    out += replacement;
-    start = i + 1;
-  }
-  out.append(text, start, std::string::npos);
+  XmlEscape::Append(out, text, attribute ? XmlEscape::Attribute : XmlEscape::CarriageReturn);
 }
 
 class Writer {

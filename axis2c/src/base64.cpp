@@ -1,6 +1,8 @@
 // Base64 coding and the xs:base64Binary value object.
 #include "internal.h"
 
+#include "Base64.h"
+
 #include <axutil_base64.h>
 #include <axutil_base64_binary.h>
 
@@ -10,63 +12,26 @@
 
 namespace {
 
-const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-
-int Value(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return c - 'A';
-  if (c >= 'a' && c <= 'z') return c - 'a' + 26;
-  if (c >= '0' && c <= '9') return c - '0' + 52;
-  if (c == '+') return 62;
-  if (c == '/') return 63;
-  return -1;
-}
-
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-std::string Encode(const unsigned char* data, size_t length) {
-  std::string out;
-  out.reserve((length + 2) / 3 * 4);
-  for (size_t i = 0; i < length; i += 3) {
-    unsigned value = data[i] << 16;
-    if (i + 1 < length) value |= data[i + 1] << 8;
-    if (i + 2 < length) value |= data[i + 2];
-    out += kAlphabet[(value >> 18) & 63];
-    out += kAlphabet[(value >> 12) & 63];
-    out += i + 1 < length ? kAlphabet[(value >> 6) & 63] : '=';
-    out += i + 2 < length ? kAlphabet[value & 63] : '=';
-  }
-  return out;
-}
+std::string Encode(const unsigned char* data, size_t length) { return Base64::Encode(data, length); }
 
-// Canonical padded base64 with whitespace allowed between characters.
+// Canonical padded base64 with white space allowed between characters; the groups themselves
+// are the shared codec's.
 bool Decode(const char* text, std::vector<unsigned char>* out) {
   std::string symbols;
   for (const char* p = text; *p; ++p)
     if (!IsSpace(*p)) symbols += *p;
   if (symbols.size() % 4 != 0) return false;
-  out->clear();
-  out->reserve(symbols.size() / 4 * 3);
-  for (size_t i = 0; i < symbols.size(); i += 4) {
-    bool last = i + 4 == symbols.size();
-    int pads = 0;
-    unsigned value = 0;
-    for (size_t j = 0; j < 4; ++j) {
-      char c = symbols[i + j];
-      if (c == '=') {
-        // Padding only at the very end, in the last one or two places.
-        if (!last || j < 2) return false;
-        ++pads;
-        value <<= 6;
-        continue;
-      }
-      int v = Value(static_cast<unsigned char>(c));
-      if (v < 0 || pads) return false;
-      value = (value << 6) | static_cast<unsigned>(v);
-    }
-    out->push_back(static_cast<unsigned char>(value >> 16));
-    if (pads < 2) out->push_back(static_cast<unsigned char>(value >> 8));
-    if (pads < 1) out->push_back(static_cast<unsigned char>(value));
-  }
+  // Padding only at the very end, in the last one or two places.
+  size_t pads = 0;
+  while (pads < symbols.size() && symbols[symbols.size() - 1 - pads] == '=') ++pads;
+  if (pads > 2) return false;
+  symbols.resize(symbols.size() - pads);
+  for (char c : symbols)
+    if (Base64::Value(static_cast<unsigned char>(c)) < 0) return false;
+  const std::string bytes = Base64::DecodeSymbols(symbols);
+  out->assign(bytes.begin(), bytes.end());
   return true;
 }
 

@@ -3,6 +3,8 @@
 // be opened drops entries instead of failing the caller.
 #include "internal.h"
 
+#include "LogText.h"
+
 #include <axutil_log.h>
 #include <axutil_log_default.h>
 
@@ -49,8 +51,10 @@ void Write(axutil_log_t* log, axutil_log_levels_t level, const char* file, int l
   LogImpl* impl = Impl(log);
   std::string entry = "[" + TimeStamp() + "] [" + kLevelNames[level] + "] ";
   if (file) entry += std::string(file) + "(" + std::to_string(line) + ") ";
-  entry += message;
-  if (entry.empty() || entry.back() != '\n') entry += '\n';
+  // One entry, one line: a server's text with a line break cannot pass for an entry of its own.
+  const bool ended = !message.empty() && message.back() == '\n';
+  entry += LogText::Escape(ended ? message.substr(0, message.size() - 1) : message);
+  entry += '\n';
   std::lock_guard<std::mutex> lock(impl->mutex);
   if (!impl->file && !impl->openFailed) {
     impl->file = std::fopen(impl->path.c_str(), "a");

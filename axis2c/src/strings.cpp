@@ -2,6 +2,8 @@
 // the 64-bit number conversions.
 #include "internal.h"
 
+#include "XmlEscape.h"
+
 #include <axutil_string.h>
 #include <axutil_types.h>
 #include <axutil_utils.h>
@@ -164,27 +166,13 @@ axis2_char_t* axutil_string_toupper(axis2_char_t* s) {
 
 axis2_char_t* axutil_xml_quote_string(const axutil_env_t* env, const axis2_char_t* s,
                                       axis2_bool_t quotes) {
-  if (!s) return nullptr;
-  const char* special = quotes ? "&<>\"" : "&<>";
-  if (!std::strpbrk(s, special)) return nullptr;
+  const unsigned also = quotes ? XmlEscape::Quote : XmlEscape::Nothing;
+  // As in Axis2/C: NULL when nothing needs escaping, so that callers write the text as it is.
+  if (!s || !XmlEscape::Needed(s, also)) return nullptr;
   return Guard<axis2_char_t*>(env, nullptr, [&] {
     std::string escaped;
     escaped.reserve(std::strlen(s) + 16);
-    for (const char* p = s; *p; ++p) {
-      switch (*p) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"':
-          if (quotes) {
-            escaped += "&quot;";
-            break;
-          }
-          escaped += *p;
-          break;
-        default: escaped += *p;
-      }
-    }
+    XmlEscape::Append(escaped, s, also);
     return CopyToAllocator(env, escaped);
   });
 }

@@ -5,6 +5,8 @@
 #include <axiom_output.h>
 #include <axiom_xml_writer.h>
 
+#include "XmlEscape.h"
+
 #include <new>
 #include <string>
 #include <vector>
@@ -31,15 +33,7 @@ namespace {
 
 std::string Escape(const char* raw, bool inAttribute) {
   std::string escaped;
-  for (const char* c = raw ? raw : ""; *c; ++c) {
-    switch (*c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += inAttribute ? "&quot;" : "\""; break;
-      default: escaped += *c;
-    }
-  }
+  XmlEscape::Append(escaped, raw ? raw : "", inAttribute ? XmlEscape::Quote : XmlEscape::Nothing);
   return escaped;
 }
 

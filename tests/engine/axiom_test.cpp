@@ -57,7 +57,7 @@ TEST_F(Axiom, EscapesTextAndAttributesButNotDataSources) {
   const char raw[] = "<n:agentID>a&amp;b</n:agentID>";
   axutil_stream_write(axiom_data_source_get_stream(data, env), env, raw, sizeof raw - 1);
   EXPECT_EQ("<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi:nil=\"1\" "
-            "q=\"a&quot;&lt;&amp;&gt;&#10;\">1 &lt; 2 &amp; \"3\" &gt; 0"
+            "q=\"a&quot;&lt;&amp;&gt;&#xA;\">1 &lt; 2 &amp; \"3\" &gt; 0"
             "<n:agentID>a&amp;b</n:agentID></r>",
             ToString(env, root));
   EXPECT_STREQ("1", axiom_element_get_attribute_value_by_name(element, env, (axis2_char_t*)"nil"));

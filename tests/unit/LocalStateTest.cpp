@@ -2,7 +2,6 @@
 // of the files it shares with scripts.
 #include "InFlightRecord.h"
 #include "LocalFile.h"
-#include "LogText.h"
 #include "RunLock.h"
 #include "StateDirectory.h"
 #include "TempDirectory.h"
@@ -166,11 +165,4 @@ TEST(LocalFile, CreatesANewFileInPlaceOfWhateverWasThere)
     EXPECT_THROW(LocalFile::CreateNew(root / "directory", "x", 0600), std::runtime_error);
     EXPECT_TRUE(LocalFile::Remove(root / "planted"));
     EXPECT_FALSE(LocalFile::Remove(root / "planted"));
-}
-
-TEST(LogText, EscapesWhatCouldStartALine)
-{
-    EXPECT_EQ(LogText::Escape("plain text, é and \\ stay"), "plain text, é and \\ stay");
-    EXPECT_EQ(LogText::Escape("a\nb\rc\td"), "a\\nb\\rc\\td");
-    EXPECT_EQ(LogText::Escape(std::string("\0\x1b[31m\x7f", 7)), "\\x00\\x1b[31m\\x7f");
 }

@@ -2,7 +2,7 @@
 // from outside with oversized markup are refused before parsing, by the work item parser and by
 // the engine's reply reader. Text content stays unlimited: it is parsed in parts.
 #include "WorkItem.h"
-#include "XmlText.h"
+#include "XmlShape.h"
 
 #include <axiom.h>
 #include <axutil_env.h>
@@ -17,7 +17,7 @@
 
 namespace
 {
-const std::size_t limit = XmlText::markupLimit;
+const std::size_t limit = XmlShape::markupLimit;
 // Far beyond the limit: without the check each of these would keep the parser busy for minutes.
 const std::size_t huge = 50u * 1024 * 1024;
 
@@ -26,21 +26,6 @@ std::string Repeat(char c, std::size_t count)
     return std::string(count, c);
 }
 } // namespace
-
-TEST(LongestMarkup, CountsWholeTagsCommentsAndTextOutsideTheRoot)
-{
-    EXPECT_EQ(XmlText::LongestMarkup(""), 0u);
-    // A ">" inside a quoted value does not end the tag.
-    EXPECT_EQ(XmlText::LongestMarkup("<w a='>>' b=\"'\">x</w>"), 16u);
-    EXPECT_EQ(XmlText::LongestMarkup("<w><!-- <a> --></w>"), 12u);
-    EXPECT_EQ(XmlText::LongestMarkup("<?pi <x>?><w/>"), 10u);
-    EXPECT_EQ(XmlText::LongestMarkup("<w/>" + Repeat(' ', 20)), 20u);
-    EXPECT_EQ(XmlText::LongestMarkup(Repeat('0', 30)), 30u);
-    // Unterminated: the piece runs to the end.
-    EXPECT_EQ(XmlText::LongestMarkup("<w a='" + Repeat('x', 40)), 46u);
-    // Content, nested or in CDATA sections, is not markup.
-    EXPECT_EQ(XmlText::LongestMarkup("<w><v>" + Repeat('x', 100) + "</v><![CDATA[" + Repeat('<', 100) + "]]></w>"), 4u);
-}
 
 TEST(OversizedMarkup, WorkItemIsRefusedBeforeParsing)
 {

@@ -1,7 +1,5 @@
 #include "XmlText.h"
 
-#include <Poco/XML/XMLException.h>
-
 #include <gtest/gtest.h>
 
 TEST(XmlText, AcceptsWhatXmlCarries)
@@ -34,28 +32,4 @@ TEST(XmlText, SanitizeReplacesEachBadSequenceOnce)
     EXPECT_EQ(XmlText::Sanitize("end\xc3"), "end" + r);
     EXPECT_EQ(XmlText::Sanitize("\xe2\x82" "x"), r + "x");
     EXPECT_TRUE(XmlText::IsValid(XmlText::Sanitize(std::string("\0\x80\xbf\xc3\xa9\xf0", 6))));
-}
-
-TEST(XmlText, MeasuresNestingWithoutParsing)
-{
-    EXPECT_EQ(XmlText::Depth(""), 0u);
-    EXPECT_EQ(XmlText::Depth("<a/>"), 0u);
-    EXPECT_EQ(XmlText::Depth("<a><b/><c><d>x</d></c></a>"), 3u);
-    EXPECT_EQ(XmlText::Depth("<a><!-- <b><c> --><![CDATA[<d><e>]]><?pi <f>?><g x='<h>'/></a>"), 1u);
-    std::string deep;
-    for (int i = 0; i < 257; ++i)
-        deep += "<e>";
-    EXPECT_EQ(XmlText::Depth(deep), 257u);
-    EXPECT_THROW(XmlText::CheckShape(deep, "The work item"), Poco::XML::XMLException);
-    EXPECT_NO_THROW(XmlText::CheckShape(deep.substr(3), "The work item"));
-}
-
-TEST(XmlText, EscapesLineBreaksSoThatADocumentsLinesAreItsOwn)
-{
-    std::string text;
-    XmlText::AppendEscaped(text, "a<b>&\"'\t\n\r", false);
-    EXPECT_EQ(text, "a&lt;b&gt;&amp;&quot;'\t&#xA;&#xD;");
-    std::string attribute;
-    XmlText::AppendEscaped(attribute, "a<b>&\"'\t\n\r", true);
-    EXPECT_EQ(attribute, "a&lt;b&gt;&amp;&quot;'&#x9;&#xA;&#xD;");
 }
