@@ -132,6 +132,24 @@ axis2_stub_exchange_ProxyAgentService(axis2_stub_t *stub, const axutil_env_t *en
     return ret_node;
 }
 
+/* Fills `ret_val`, a new response record of binding `type`, from the reply node; on failure
+ * frees it, leaves NULL and logs that the reply did not deserialize. */
+#define PROXYAGENTSERVICE_DESERIALIZE_RESPONSE(type, env, ret_node, ret_val) \
+    do \
+    { \
+        (ret_val) = adb_##type##_create(env); \
+        if (adb_##type##_deserialize((ret_val), (env), &(ret_node), NULL, AXIS2_FALSE) == AXIS2_FAILURE) \
+        { \
+            if ((ret_val) != NULL) \
+            { \
+                adb_##type##_free((ret_val), (env)); \
+                (ret_val) = NULL; \
+            } \
+            AXIS2_LOG_ERROR((env)->log, AXIS2_LOG_SI, \
+                "NULL returnted from the adb_" #type "_deserialize: This should be due to an invalid XML"); \
+        } \
+    } while (0)
+
 AXIS2_EXTERN adb_GetWorkItemResponse_t *AXIS2_CALL
 axis2_stub_op_ProxyAgentService_GetWorkItem(axis2_stub_t *stub, const axutil_env_t *env,
     adb_GetWorkItem_t *_getWorkItem)
@@ -147,17 +165,7 @@ axis2_stub_op_ProxyAgentService_GetWorkItem(axis2_stub_t *stub, const axutil_env
         return NULL;
     }
 
-    ret_val = adb_GetWorkItemResponse_create(env);
-    if (adb_GetWorkItemResponse_deserialize(ret_val, env, &ret_node, NULL, AXIS2_FALSE) == AXIS2_FAILURE)
-    {
-        if (ret_val != NULL)
-        {
-            adb_GetWorkItemResponse_free(ret_val, env);
-        }
-        AXIS2_LOG_ERROR(env->log, AXIS2_LOG_SI,
-            "NULL returnted from the adb_GetWorkItemResponse_deserialize: This should be due to an invalid XML");
-        return NULL;
-    }
+    PROXYAGENTSERVICE_DESERIALIZE_RESPONSE(GetWorkItemResponse, env, ret_node, ret_val);
     return ret_val;
 }
 
@@ -176,16 +184,6 @@ axis2_stub_op_ProxyAgentService_WorkItemComplete(axis2_stub_t *stub, const axuti
         return NULL;
     }
 
-    ret_val = adb_WorkItemCompleteResponse_create(env);
-    if (adb_WorkItemCompleteResponse_deserialize(ret_val, env, &ret_node, NULL, AXIS2_FALSE) == AXIS2_FAILURE)
-    {
-        if (ret_val != NULL)
-        {
-            adb_WorkItemCompleteResponse_free(ret_val, env);
-        }
-        AXIS2_LOG_ERROR(env->log, AXIS2_LOG_SI,
-            "NULL returnted from the adb_WorkItemCompleteResponse_deserialize: This should be due to an invalid XML");
-        return NULL;
-    }
+    PROXYAGENTSERVICE_DESERIALIZE_RESPONSE(WorkItemCompleteResponse, env, ret_node, ret_val);
     return ret_val;
 }
