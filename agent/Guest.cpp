@@ -18,8 +18,8 @@
 
 #include <Poco/Exception.h>
 #include <Poco/Format.h>
-#include <Poco/NumberParser.h>
 #include <Poco/Logger.h>
+#include <Poco/NumberParser.h>
 #include <Poco/Path.h>
 #include <Poco/String.h>
 #include <Poco/Util/HelpFormatter.h>
@@ -77,28 +77,35 @@ void Guest::reinitialize(Poco::Util::Application& self)
 
 void Guest::defineOptions(Poco::Util::OptionSet& options)
 {
-    options.addOption(Option("axis", "a", "AXIS log file name").argument("FILENAME")
+    options.addOption(Option("axis", "a", "AXIS log file name")
+                          .argument("FILENAME")
                           .callback(OptionCallback<Guest>(this, &Guest::HandleOptionAxis)));
-    options.addOption(Option("config", "c", "tarvel configuration file").argument("FILENAME")
+    options.addOption(Option("config", "c", "tarvel configuration file")
+                          .argument("FILENAME")
                           .callback(OptionCallback<Guest>(this, &Guest::HandleOptionConfig)));
-    options.addOption(Option("help", "h", "display this message")
-                          .callback(OptionCallback<Guest>(this, &Guest::HandleOptionHelp)));
-    options.addOption(Option("host", "H", "host to connect to").argument("HOST")
+    options.addOption(
+        Option("help", "h", "display this message").callback(OptionCallback<Guest>(this, &Guest::HandleOptionHelp)));
+    options.addOption(Option("host", "H", "host to connect to")
+                          .argument("HOST")
                           .callback(OptionCallback<Guest>(this, &Guest::HandleOptionHost)));
-    options.addOption(Option("name", "n", "name of the agent").argument("AGENT")
+    options.addOption(Option("name", "n", "name of the agent")
+                          .argument("AGENT")
                           .callback(OptionCallback<Guest>(this, &Guest::HandleOptionName)));
-    options.addOption(Option("ping", "p", "send PING to Orvex")
-                          .callback(OptionCallback<Guest>(this, &Guest::HandleOptionPing)));
-    options.addOption(Option("script", "S", "root script directory").argument("DIRECTORY")
+    options.addOption(
+        Option("ping", "p", "send PING to Orvex").callback(OptionCallback<Guest>(this, &Guest::HandleOptionPing)));
+    options.addOption(Option("script", "S", "root script directory")
+                          .argument("DIRECTORY")
                           .callback(OptionCallback<Guest>(this, &Guest::HandleOptionScript)));
-    options.addOption(Option("ssl", "s", "enable SSL communication")
-                          .callback(OptionCallback<Guest>(this, &Guest::HandleOptionSsl)));
+    options.addOption(
+        Option("ssl", "s", "enable SSL communication").callback(OptionCallback<Guest>(this, &Guest::HandleOptionSsl)));
     options.addOption(Option("version", "V", "display the version")
                           .callback(OptionCallback<Guest>(this, &Guest::HandleOptionVersion)));
-    options.addOption(Option("workitem", "w", "use a work item from the local filesytem").argument("WORKITEM")
+    options.addOption(Option("workitem", "w", "use a work item from the local filesytem")
+                          .argument("WORKITEM")
                           .repeatable(true)
                           .callback(OptionCallback<Guest>(this, &Guest::HandleOptionWorkItem)));
-    options.addOption(Option("response", "r", "send a work item response to the local filesytem").argument("RESPONSE")
+    options.addOption(Option("response", "r", "send a work item response to the local filesytem")
+                          .argument("RESPONSE")
                           .repeatable(true)
                           .callback(OptionCallback<Guest>(this, &Guest::HandleOptionResponse)));
 }
@@ -419,7 +426,8 @@ std::string Guest::ResponseText(WorkItemResponse& response, bool fallBack)
         if (!fallBack)
             throw;
         // The failure must reach the server even when the scripts' results file is unreadable.
-        poco_error_f1(logger(), "The results file cannot be read; the failure is reported without result parameters: %s",
+        poco_error_f1(logger(),
+                      "The results file cannot be read; the failure is reported without result parameters: %s",
                       LogText::Escape(ErrorText(exc)));
         response.readResults = false;
         text.str("");

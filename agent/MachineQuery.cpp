@@ -154,9 +154,8 @@ std::string MachineQuery::Swizzle(const std::string& uuid)
 {
     if (uuid.size() < uuidLength)
         return uuid;
-    static const int source[uuidLength] = {6,  7,  4,  5,  2,  3,  0,  1,  -1, 11, 12, 9,
-                                           10, -1, 16, 17, 14, 15, -1, 19, 20, 21, 22, -1,
-                                           24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35};
+    static const int source[uuidLength] = {6,  7,  4,  5,  2,  3,  0,  1,  -1, 11, 12, 9,  10, -1, 16, 17, 14, 15,
+                                           -1, 19, 20, 21, 22, -1, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35};
     std::string result(uuidLength, '-');
     for (std::size_t i = 0; i < uuidLength; ++i)
         if (source[i] >= 0)

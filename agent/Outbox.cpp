@@ -93,7 +93,8 @@ Outbox::Delivery Outbox::Deliver(const std::string& entry, const Courier& courie
         poco_information_f1(logger, "Successfully sent the work item response for id=%s", id);
         break;
     case Delivery::Kept:
-        poco_warning_f2(logger, "The work item response for id=%s did not reach the server (%s); it is kept for the next run",
+        poco_warning_f2(logger,
+                        "The work item response for id=%s did not reach the server (%s); it is kept for the next run",
                         id, LogText::Escape(reason));
         break;
     case Delivery::Rejected:

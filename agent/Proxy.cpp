@@ -104,8 +104,8 @@ void Proxy::SendWorkItemComplete(const WorkItemResponse& response)
     {
         // The server's copy of the outcome is lost: say so, with the engine's reason.
         Poco::Logger& logger = ProxyLogger();
-        poco_error(logger, "The work item response could not be delivered to " + endpointUri + ": " +
-                               LogText::Escape(reason));
+        poco_error(logger,
+                   "The work item response could not be delivered to " + endpointUri + ": " + LogText::Escape(reason));
     }
 }
 

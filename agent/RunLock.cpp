@@ -14,7 +14,8 @@ RunLock::RunLock(const std::string& file)
     : descriptor(::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600))
 {
     if (descriptor < 0)
-        throw std::runtime_error(Poco::format("The lock file '%s' cannot be opened: %s", file, std::string(std::strerror(errno))));
+        throw std::runtime_error(
+            Poco::format("The lock file '%s' cannot be opened: %s", file, std::string(std::strerror(errno))));
     int result;
     do
         result = ::flock(descriptor, LOCK_EX | LOCK_NB);
@@ -26,7 +27,8 @@ RunLock::RunLock(const std::string& file)
         const ssize_t count = ::pread(descriptor, holder, sizeof holder - 1, 0);
         ::close(descriptor);
         if (cause != EWOULDBLOCK)
-            throw std::runtime_error(Poco::format("The lock file '%s' cannot be locked: %s", file, std::string(std::strerror(cause))));
+            throw std::runtime_error(
+                Poco::format("The lock file '%s' cannot be locked: %s", file, std::string(std::strerror(cause))));
         const std::string process = Poco::trim(std::string(holder, count > 0 ? static_cast<std::size_t>(count) : 0));
         throw std::runtime_error(Poco::format("Another run of the agent (process %s) is in progress; this run ends",
                                               process.empty() ? std::string("unknown") : process));

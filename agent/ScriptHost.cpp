@@ -60,8 +60,8 @@ std::string ScriptHost::CurrentDirectory()
 void ScriptHost::ChangeDirectory(const std::string& path)
 {
     if (::chdir(path.c_str()) != 0)
-        throw std::runtime_error(Poco::format("Cannot change the working directory to '%s': %s",
-                                              path, std::string(std::strerror(errno))));
+        throw std::runtime_error(
+            Poco::format("Cannot change the working directory to '%s': %s", path, std::string(std::strerror(errno))));
 }
 
 long ScriptHost::StartScript(const std::string& script)

@@ -83,7 +83,8 @@ StateDirectory::StateDirectory(const std::string& location)
             throw std::runtime_error(Poco::format("The state directory '%s' cannot be examined: %s", path, Cause()));
     }
     if (S_ISLNK(status.st_mode) || !S_ISDIR(status.st_mode))
-        throw std::runtime_error(Poco::format("The state directory '%s' is not a directory (a link is not followed)", path));
+        throw std::runtime_error(
+            Poco::format("The state directory '%s' is not a directory (a link is not followed)", path));
     if (status.st_uid != ::geteuid())
         throw std::runtime_error(Poco::format("The state directory '%s' belongs to another user (uid %u)", path,
                                               static_cast<unsigned>(status.st_uid)));

@@ -29,7 +29,7 @@ void OnStopSignal(int signal)
     {
         // Nothing is half done outside a work item: what the state directory holds is whole, a
         // response already stored is delivered by the next run.
-        WriteMessage(signal == SIGTERM   ? "tarvel: stopped by SIGTERM\n"
+        WriteMessage(signal == SIGTERM  ? "tarvel: stopped by SIGTERM\n"
                      : signal == SIGINT ? "tarvel: stopped by SIGINT\n"
                                         : "tarvel: stopped by SIGHUP\n");
         _exit(1);

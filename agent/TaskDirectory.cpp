@@ -87,9 +87,9 @@ void TaskDirectory::Verify() const
     const std::string realTask = RealPath(path.toString());
     const std::string below = realRoot == "/" ? realRoot : realRoot + "/";
     if (realTask.compare(0, below.size(), below) != 0 || realTask.size() == below.size())
-        throw std::runtime_error(Poco::format(
-            "The task '%s' is refused: its directory '%s' lies outside the root script directory '%s'", task, realTask,
-            realRoot));
+        throw std::runtime_error(
+            Poco::format("The task '%s' is refused: its directory '%s' lies outside the root script directory '%s'",
+                         task, realTask, realRoot));
 
     StrictModes::Check(realRoot, "root script directory");
     // Whoever may write to a directory on the way could swap the task directory for another.

@@ -81,8 +81,8 @@ void TaskFiles::Write(const WorkItem& item) const
         }
         catch (const std::exception& exc)
         {
-            throw std::runtime_error(
-                Poco::format("The work item properties could not be written to '%s': %s", path, std::string(exc.what())));
+            throw std::runtime_error(Poco::format("The work item properties could not be written to '%s': %s", path,
+                                                  std::string(exc.what())));
         }
     }
     Poco::Path root(scriptRoot);

@@ -19,8 +19,8 @@
 #include <iterator>
 #include <ostream>
 #include <sstream>
-#include <string>
 #include <stdexcept>
+#include <string>
 
 using Poco::XML::AutoPtr;
 using Poco::XML::Document;
@@ -37,7 +37,8 @@ void CheckWritable(const std::map<std::string, std::string>& map)
     for (const auto& entry : map)
     {
         if (!XmlText::IsValid(entry.first))
-            throw std::runtime_error("A property name cannot be written as XML (invalid UTF-8 or a forbidden character)");
+            throw std::runtime_error(
+                "A property name cannot be written as XML (invalid UTF-8 or a forbidden character)");
         if (!XmlText::IsValid(entry.second))
             throw std::runtime_error(Poco::format(
                 "The value of the property '%s' cannot be written as XML (invalid UTF-8 or a forbidden character)",

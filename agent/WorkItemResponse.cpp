@@ -47,8 +47,8 @@ Results ReadResultParameters(const std::string& path)
     if (!file.found)
         return results;
     if (file.size > resultsLimit)
-        throw std::runtime_error(Poco::format("The results file '%s' is larger than %z bytes; it is not read", path,
-                                              resultsLimit));
+        throw std::runtime_error(
+            Poco::format("The results file '%s' is larger than %z bytes; it is not read", path, resultsLimit));
     XmlText::CheckShape(file.text, Poco::format("The results file '%s'", path));
 
     Poco::MemoryInputStream stream(file.text.data(), file.text.size());

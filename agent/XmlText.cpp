@@ -5,7 +5,6 @@
 #include <Poco/Format.h>
 #include <Poco/XML/XMLException.h>
 
-
 namespace
 {
 const char replacementCharacter[] = "\xEF\xBF\xBD";

@@ -46,7 +46,10 @@ int main(int argc, char** argv)
     StopSignals::Install();
 
     Poco::AutoPtr<Guest> guest = new Guest;
-    if (Guarded(*guest, [&] { guest->init(argc, argv); return 0; }) != 0)
+    if (Guarded(*guest, [&] {
+            guest->init(argc, argv);
+            return 0;
+        }) != 0)
         return 1;
     return Guarded(*guest, [&] {
         const int status = guest->run();

@@ -28,9 +28,8 @@ typedef struct axiom_element axiom_element_t;
  * namespace and is declared on it unless an ancestor declares the same
  * prefix and URI. */
 AXIS2_EXTERN axiom_element_t *AXIS2_CALL
-axiom_element_create(const axutil_env_t *env, axiom_node_t *parent,
-                     const axis2_char_t *localname, axiom_namespace_t *ns,
-                     axiom_node_t **node);
+axiom_element_create(const axutil_env_t *env, axiom_node_t *parent, const axis2_char_t *localname,
+                     axiom_namespace_t *ns, axiom_node_t **node);
 
 /* Same, taking name, URI and prefix from a qname. */
 AXIS2_EXTERN axiom_element_t *AXIS2_CALL

@@ -35,8 +35,7 @@ axiom_soap_envelope_get_base_node(axiom_soap_envelope_t *soap_envelope, const ax
 
 /* AXIOM_SOAP11 or AXIOM_SOAP12, from the envelope's namespace. */
 AXIS2_EXTERN int AXIS2_CALL
-axiom_soap_envelope_get_soap_version(axiom_soap_envelope_t *soap_envelope,
-                                     const axutil_env_t *env);
+axiom_soap_envelope_get_soap_version(axiom_soap_envelope_t *soap_envelope, const axutil_env_t *env);
 
 AXIS2_EXTERN axiom_namespace_t *AXIS2_CALL
 axiom_soap_envelope_get_namespace(axiom_soap_envelope_t *soap_envelope, const axutil_env_t *env);

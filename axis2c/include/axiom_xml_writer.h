@@ -81,8 +81,7 @@ axiom_xml_writer_write_attribute(axiom_xml_writer_t *writer, const axutil_env_t 
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
 axiom_xml_writer_write_attribute_with_namespace_prefix(axiom_xml_writer_t *writer,
                                                        const axutil_env_t *env,
-                                                       axis2_char_t *localname,
-                                                       axis2_char_t *value,
+                                                       axis2_char_t *localname, axis2_char_t *value,
                                                        axis2_char_t *namespace_uri,
                                                        axis2_char_t *prefix);
 

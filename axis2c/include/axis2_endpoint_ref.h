@@ -23,8 +23,7 @@ axis2_endpoint_ref_free(axis2_endpoint_ref_t *endpoint_ref, const axutil_env_t *
 
 /* Owned by the endpoint reference. */
 AXIS2_EXTERN const axis2_char_t *AXIS2_CALL
-axis2_endpoint_ref_get_address(const axis2_endpoint_ref_t *endpoint_ref,
-                               const axutil_env_t *env);
+axis2_endpoint_ref_get_address(const axis2_endpoint_ref_t *endpoint_ref, const axutil_env_t *env);
 
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
 axis2_endpoint_ref_set_address(axis2_endpoint_ref_t *endpoint_ref, const axutil_env_t *env,

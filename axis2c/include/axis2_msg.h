@@ -42,8 +42,7 @@ AXIS2_EXTERN const axis2_char_t *AXIS2_CALL
 axis2_msg_get_direction(const axis2_msg_t *msg, const axutil_env_t *env);
 
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
-axis2_msg_set_direction(axis2_msg_t *msg, const axutil_env_t *env,
-                        const axis2_char_t *direction);
+axis2_msg_set_direction(axis2_msg_t *msg, const axutil_env_t *env, const axis2_char_t *direction);
 
 #ifdef __cplusplus
 }

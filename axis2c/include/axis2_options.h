@@ -33,8 +33,7 @@ axis2_options_free(axis2_options_t *options, const axutil_env_t *env);
 
 /* Takes over `to` (NULL clears); a previous endpoint reference is freed. */
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
-axis2_options_set_to(axis2_options_t *options, const axutil_env_t *env,
-                     axis2_endpoint_ref_t *to);
+axis2_options_set_to(axis2_options_t *options, const axutil_env_t *env, axis2_endpoint_ref_t *to);
 
 AXIS2_EXTERN axis2_endpoint_ref_t *AXIS2_CALL
 axis2_options_get_to(const axis2_options_t *options, const axutil_env_t *env);
@@ -73,8 +72,7 @@ axis2_options_set_timeout_in_milli_seconds(axis2_options_t *options, const axuti
 
 /* The value set, or AXIS2_DEFAULT_TIMEOUT_MILLISECONDS when none was. */
 AXIS2_EXTERN long AXIS2_CALL
-axis2_options_get_timeout_in_milli_seconds(const axis2_options_t *options,
-                                           const axutil_env_t *env);
+axis2_options_get_timeout_in_milli_seconds(const axis2_options_t *options, const axutil_env_t *env);
 
 /* The envelope namespace URI of SOAP 1.1 or 1.2; another URI fails with
  * AXIS2_ERROR_INVALID_SOAP_VERSION. */
@@ -122,8 +120,7 @@ axis2_options_set_use_separate_listener(axis2_options_t *options, const axutil_e
                                         const axis2_bool_t use_separate_listener);
 
 AXIS2_EXTERN axis2_bool_t AXIS2_CALL
-axis2_options_get_use_separate_listener(const axis2_options_t *options,
-                                        const axutil_env_t *env);
+axis2_options_get_use_separate_listener(const axis2_options_t *options, const axutil_env_t *env);
 
 #ifdef __cplusplus
 }

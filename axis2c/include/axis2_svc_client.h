@@ -80,8 +80,7 @@ axis2_svc_client_set_options(axis2_svc_client_t *svc_client, const axutil_env_t 
 
 /* A NULL `op_qname` selects the anonymous out-in operation. */
 AXIS2_EXTERN axiom_node_t *AXIS2_CALL
-axis2_svc_client_send_receive_with_op_qname(axis2_svc_client_t *svc_client,
-                                            const axutil_env_t *env,
+axis2_svc_client_send_receive_with_op_qname(axis2_svc_client_t *svc_client, const axutil_env_t *env,
                                             const axutil_qname_t *op_qname,
                                             const axiom_node_t *payload);
 
@@ -93,8 +92,7 @@ axis2_svc_client_send_receive(axis2_svc_client_t *svc_client, const axutil_env_t
  * message (HTTP 200/202 without a fault), else FAILURE with the error set as
  * for send_receive. */
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
-axis2_svc_client_send_robust_with_op_qname(axis2_svc_client_t *svc_client,
-                                           const axutil_env_t *env,
+axis2_svc_client_send_robust_with_op_qname(axis2_svc_client_t *svc_client, const axutil_env_t *env,
                                            const axutil_qname_t *op_qname,
                                            const axiom_node_t *payload);
 
@@ -124,10 +122,8 @@ axis2_svc_client_send_receive_non_blocking_with_op_qname(axis2_svc_client_t *svc
                                                          axis2_callback_t *callback);
 
 AXIS2_EXTERN void AXIS2_CALL
-axis2_svc_client_send_receive_non_blocking(axis2_svc_client_t *svc_client,
-                                           const axutil_env_t *env,
-                                           const axiom_node_t *payload,
-                                           axis2_callback_t *callback);
+axis2_svc_client_send_receive_non_blocking(axis2_svc_client_t *svc_client, const axutil_env_t *env,
+                                           const axiom_node_t *payload, axis2_callback_t *callback);
 
 /* No modules are available (no WS-Addressing, security or reliable
  * messaging): FAILURE with AXIS2_ERROR_MODULE_NOT_FOUND. */

@@ -18,7 +18,7 @@ typedef struct axutil_allocator
 {
     void *(AXIS2_CALL *malloc_fn)(struct axutil_allocator *allocator, size_t size);
     void *(AXIS2_CALL *realloc)(struct axutil_allocator *allocator, void *ptr, size_t size);
-    void (AXIS2_CALL *free_fn)(struct axutil_allocator *allocator, void *ptr);
+    void(AXIS2_CALL *free_fn)(struct axutil_allocator *allocator, void *ptr);
     void *local_pool;
     void *global_pool;
     void *current_pool;

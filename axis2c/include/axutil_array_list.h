@@ -35,13 +35,11 @@ AXIS2_EXTERN axis2_bool_t AXIS2_CALL
 axutil_array_list_is_empty(struct axutil_array_list *array_list, const axutil_env_t *env);
 
 AXIS2_EXTERN axis2_bool_t AXIS2_CALL
-axutil_array_list_contains(struct axutil_array_list *array_list, const axutil_env_t *env,
-                           void *e);
+axutil_array_list_contains(struct axutil_array_list *array_list, const axutil_env_t *env, void *e);
 
 /* First index holding the pointer `e`, or -1. */
 AXIS2_EXTERN int AXIS2_CALL
-axutil_array_list_index_of(struct axutil_array_list *array_list, const axutil_env_t *env,
-                           void *e);
+axutil_array_list_index_of(struct axutil_array_list *array_list, const axutil_env_t *env, void *e);
 
 AXIS2_EXTERN void *AXIS2_CALL
 axutil_array_list_get(struct axutil_array_list *array_list, const axutil_env_t *env, int index);
@@ -52,8 +50,7 @@ axutil_array_list_set(struct axutil_array_list *array_list, const axutil_env_t *
                       void *e);
 
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
-axutil_array_list_add(struct axutil_array_list *array_list, const axutil_env_t *env,
-                      const void *e);
+axutil_array_list_add(struct axutil_array_list *array_list, const axutil_env_t *env, const void *e);
 
 /* Inserts before `index` (0..size). */
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
@@ -62,8 +59,7 @@ axutil_array_list_add_at(struct axutil_array_list *array_list, const axutil_env_
 
 /* Removes and returns the element at `index`. */
 AXIS2_EXTERN void *AXIS2_CALL
-axutil_array_list_remove(struct axutil_array_list *array_list, const axutil_env_t *env,
-                         int index);
+axutil_array_list_remove(struct axutil_array_list *array_list, const axutil_env_t *env, int index);
 
 #ifdef __cplusplus
 }

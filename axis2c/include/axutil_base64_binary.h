@@ -36,8 +36,8 @@ axutil_base64_binary_free(axutil_base64_binary_t *base64_binary, const axutil_en
 
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
 axutil_base64_binary_set_plain_binary(axutil_base64_binary_t *base64_binary,
-                                      const axutil_env_t *env,
-                                      const unsigned char *plain_binary, int plain_binary_len);
+                                      const axutil_env_t *env, const unsigned char *plain_binary,
+                                      int plain_binary_len);
 
 /* The bytes, owned by the object; their count goes to *plain_binary_len. */
 AXIS2_EXTERN unsigned char *AXIS2_CALL

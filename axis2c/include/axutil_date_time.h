@@ -53,8 +53,8 @@ axutil_date_time_serialize_time(axutil_date_time_t *date_time, const axutil_env_
 
 /* Sets every field; FAILURE with INVALID_BASE_TYPE for an impossible date/time. */
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
-axutil_date_time_set_date_time(axutil_date_time_t *date_time, const axutil_env_t *env,
-                               int year, int month, int date, int hour, int min, int second,
+axutil_date_time_set_date_time(axutil_date_time_t *date_time, const axutil_env_t *env, int year,
+                               int month, int date, int hour, int min, int second,
                                int milliseconds);
 
 AXIS2_EXTERN int AXIS2_CALL

@@ -23,8 +23,7 @@ axutil_duration_create(axutil_env_t *env);
 
 AXIS2_EXTERN axutil_duration_t *AXIS2_CALL
 axutil_duration_create_from_values(const axutil_env_t *env, axis2_bool_t negative, int years,
-                                   int months, int days, int hours, int minutes,
-                                   double seconds);
+                                   int months, int days, int hours, int minutes, double seconds);
 
 /* NULL when `duration_str` is not an xs:duration. */
 AXIS2_EXTERN axutil_duration_t *AXIS2_CALL

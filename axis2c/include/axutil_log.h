@@ -73,7 +73,7 @@ axutil_log_impl_log_trace(axutil_log_t *log, const axis2_char_t *file, const int
 
 #undef AXUTIL_LOG_FORMAT_CHECK
 
-#define AXIS2_LOG_SI __FILE__,__LINE__
+#define AXIS2_LOG_SI __FILE__, __LINE__
 
 #define AXIS2_LOG_FREE(allocator, log) axutil_log_free(allocator, log)
 #define AXIS2_LOG_CRITICAL axutil_log_impl_log_critical

@@ -29,8 +29,7 @@ axutil_stream_write(axutil_stream_t *stream, const axutil_env_t *env, const void
 /* Moves up to `count` unread bytes into `buffer`; returns how many (0 at the
  * end), -1 on failure. */
 AXIS2_EXTERN int AXIS2_CALL
-axutil_stream_read(axutil_stream_t *stream, const axutil_env_t *env, void *buffer,
-                   size_t count);
+axutil_stream_read(axutil_stream_t *stream, const axutil_env_t *env, void *buffer, size_t count);
 
 /* Number of unread bytes. */
 AXIS2_EXTERN int AXIS2_CALL

@@ -22,7 +22,8 @@ extern "C"
 #endif
 
 #define AXIS2_ERROR_SET(error, error_number, status_code) \
-    do { \
+    do \
+    { \
         AXIS2_ERROR_SET_ERROR_NUMBER(error, error_number); \
         AXIS2_ERROR_SET_STATUS_CODE(error, status_code); \
     } while (0)
@@ -30,8 +31,10 @@ extern "C"
 /* Returns `error_return` with INVALID_NULL_PARAM/FAILURE when `object` is
  * NULL; otherwise records status SUCCESS. */
 #define AXIS2_PARAM_CHECK(error, object, error_return) \
-    do { \
-        if (!(object)) { \
+    do \
+    { \
+        if (!(object)) \
+        { \
             AXIS2_ERROR_SET_ERROR_NUMBER(error, AXIS2_ERROR_INVALID_NULL_PARAM); \
             AXIS2_ERROR_SET_STATUS_CODE(error, AXIS2_FAILURE); \
             return error_return; \
@@ -40,8 +43,10 @@ extern "C"
     } while (0)
 
 #define AXIS2_PARAM_CHECK_VOID(error, object) \
-    do { \
-        if (!(object)) { \
+    do \
+    { \
+        if (!(object)) \
+        { \
             AXIS2_ERROR_SET_ERROR_NUMBER(error, AXIS2_ERROR_INVALID_NULL_PARAM); \
             AXIS2_ERROR_SET_STATUS_CODE(error, AXIS2_FAILURE); \
             return; \

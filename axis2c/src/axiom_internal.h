@@ -8,52 +8,59 @@
 #include <string>
 #include <vector>
 
-struct axiom_namespace {
-  std::string uri;
-  std::string prefix;
-  // Number of tree objects holding this namespace; 0 means only the creator
-  // refers to it, and axiom_namespace_free may delete it.
-  int holders = 0;
+struct axiom_namespace
+{
+    std::string uri;
+    std::string prefix;
+    // Number of tree objects holding this namespace; 0 means only the creator
+    // refers to it, and axiom_namespace_free may delete it.
+    int holders = 0;
 };
 
-struct axiom_attribute {
-  std::string localname;
-  std::string value;
-  axiom_namespace* ns = nullptr;  // held
-  axutil_qname_t* qname = nullptr;
+struct axiom_attribute
+{
+    std::string localname;
+    std::string value;
+    axiom_namespace* ns = nullptr; // held
+    axutil_qname_t* qname = nullptr;
 };
 
-struct axiom_text {
-  std::string value;
+struct axiom_text
+{
+    std::string value;
 };
 
-struct axiom_data_source {
-  axutil_stream_t* stream = nullptr;
+struct axiom_data_source
+{
+    axutil_stream_t* stream = nullptr;
 };
 
-struct axiom_element {
-  std::string localname;
-  axiom_namespace* ns = nullptr;           // held
-  std::vector<axiom_namespace*> declared;  // held
-  std::vector<axiom_attribute*> attributes;
-  // Caches behind pointers handed out by getters.
-  axutil_qname_t* qname = nullptr;
-  std::string text;
-  axutil_hash_t* namespaceTable = nullptr;
-  axutil_hash_t* attributeTable = nullptr;
+struct axiom_element
+{
+    std::string localname;
+    axiom_namespace* ns = nullptr;          // held
+    std::vector<axiom_namespace*> declared; // held
+    std::vector<axiom_attribute*> attributes;
+    // Caches behind pointers handed out by getters.
+    axutil_qname_t* qname = nullptr;
+    std::string text;
+    axutil_hash_t* namespaceTable = nullptr;
+    axutil_hash_t* attributeTable = nullptr;
 };
 
-struct axiom_node {
-  axiom_types_t type = AXIOM_INVALID;
-  axiom_node* parent = nullptr;
-  axiom_node* firstChild = nullptr;
-  axiom_node* lastChild = nullptr;
-  axiom_node* previous = nullptr;
-  axiom_node* next = nullptr;
-  void* data = nullptr;  // owned; type given by `type`
+struct axiom_node
+{
+    axiom_types_t type = AXIOM_INVALID;
+    axiom_node* parent = nullptr;
+    axiom_node* firstChild = nullptr;
+    axiom_node* lastChild = nullptr;
+    axiom_node* previous = nullptr;
+    axiom_node* next = nullptr;
+    void* data = nullptr; // owned; type given by `type`
 };
 
-namespace axis2c {
+namespace axis2c
+{
 
 void HoldNamespace(axiom_namespace* ns);
 void ReleaseNamespace(axiom_namespace* ns);
@@ -76,9 +83,10 @@ std::string SerializeTree(const axiom_node* node);
 
 // A document refused for its shape (nesting deeper than the reader accepts,
 // oversized markup) rather than for a syntax error; nothing of it is kept.
-class DocumentRefused : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+class DocumentRefused : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
 };
 
 // Parses a complete XML document into a new tree (root element node).
@@ -87,4 +95,4 @@ class DocumentRefused : public std::runtime_error {
 // malformed input.
 axiom_node* ParseDocument(const char* data, size_t length);
 
-}  // namespace axis2c
+} // namespace axis2c

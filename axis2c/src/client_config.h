@@ -8,7 +8,8 @@
 #include <stdexcept>
 #include <string>
 
-namespace axis2c {
+namespace axis2c
+{
 
 // Client-home parameters of this engine beyond Axis2/C's own.
 // Largest reply accepted, in bytes; a larger one is refused while it is read.
@@ -23,36 +24,39 @@ constexpr const char kSslMinProtocol[] = "SSL_MIN_PROTOCOL";
 // certificates); TLS 1.3 suites are all forward-secret AEAD anyway.
 constexpr const char kDefaultCipherList[] = "ECDHE+AESGCM:ECDHE+CHACHA20";
 
-struct TransportSettings {
-  long soTimeoutMs = 60000;
-  long connectionTimeoutMs = 60000;
-  size_t maxReplyBytes = 64u * 1024u * 1024u;
-  std::string serverCert;
-  std::string keyFile;
-  std::string passphrase;
-  std::string cipherList = kDefaultCipherList;
-  std::string minProtocol = "TLSv1.2";
+struct TransportSettings
+{
+    long soTimeoutMs = 60000;
+    long connectionTimeoutMs = 60000;
+    size_t maxReplyBytes = 64u * 1024u * 1024u;
+    std::string serverCert;
+    std::string keyFile;
+    std::string passphrase;
+    std::string cipherList = kDefaultCipherList;
+    std::string minProtocol = "TLSv1.2";
 };
 
 // What is wrong with a configuration file, naming the file.
-class ConfigurationError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+class ConfigurationError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
 };
 
-class ClientConfiguration {
- public:
-  // Defaults when `clientHome` is empty or a directory without axis2.xml.
-  // Throws ConfigurationMissing (client_home.h) when it names a file that does
-  // not exist, ConfigurationError for a file that is unreadable or malformed.
-  static ClientConfiguration Load(const std::string& clientHome);
+class ClientConfiguration
+{
+public:
+    // Defaults when `clientHome` is empty or a directory without axis2.xml.
+    // Throws ConfigurationMissing (client_home.h) when it names a file that does
+    // not exist, ConfigurationError for a file that is unreadable or malformed.
+    static ClientConfiguration Load(const std::string& clientHome);
 
-  TransportSettings ForScheme(const std::string& scheme) const;
+    TransportSettings ForScheme(const std::string& scheme) const;
 
- private:
-  using Parameters = std::map<std::string, std::string>;
-  Parameters general;
-  std::map<std::string, Parameters> byTransport;
+private:
+    using Parameters = std::map<std::string, std::string>;
+    Parameters general;
+    std::map<std::string, Parameters> byTransport;
 };
 
-}  // namespace axis2c
+} // namespace axis2c

@@ -7,20 +7,23 @@
 
 #include <string>
 
-namespace axis2c {
+namespace axis2c
+{
 
-struct ConfigurationSource {
-  std::string path;       // empty: no file to read, defaults apply
-  bool required = false;  // the caller named the file, so it must exist
+struct ConfigurationSource
+{
+    std::string path;      // empty: no file to read, defaults apply
+    bool required = false; // the caller named the file, so it must exist
 };
 
 // Never throws for a missing path; the caller decides from `required`.
 ConfigurationSource LocateConfiguration(const std::string& clientHome);
 
 // A configuration file the caller named explicitly does not exist.
-class ConfigurationMissing : public ConfigurationError {
- public:
-  using ConfigurationError::ConfigurationError;
+class ConfigurationMissing : public ConfigurationError
+{
+public:
+    using ConfigurationError::ConfigurationError;
 };
 
-}  // namespace axis2c
+} // namespace axis2c

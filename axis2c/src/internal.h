@@ -12,15 +12,17 @@
 #include <new>
 #include <string>
 
-namespace axis2c {
+namespace axis2c
+{
 
 // NUL-terminated copy made with the environment's allocator (plain malloc
 // without an environment), so callers can release it with AXIS2_FREE.
 // Throws std::bad_alloc.
 char* CopyToAllocator(const axutil_env_t* env, const char* data, size_t length);
 
-inline char* CopyToAllocator(const axutil_env_t* env, const std::string& text) {
-  return CopyToAllocator(env, text.data(), text.size());
+inline char* CopyToAllocator(const axutil_env_t* env, const std::string& text)
+{
+    return CopyToAllocator(env, text.data(), text.size());
 }
 
 // The engine's text for an error number, without detail ("Unknown error" for
@@ -34,14 +36,15 @@ void SetError(const axutil_env_t* env, int number);
 void SetError(const axutil_env_t* env, int number, const std::string& detail);
 
 // Records INVALID_NULL_PARAM when `pointer` is null; returns whether it was set.
-inline bool Present(const axutil_env_t* env, const void* pointer) {
-  if (pointer) return true;
-  SetError(env, AXIS2_ERROR_INVALID_NULL_PARAM);
-  return false;
+inline bool Present(const axutil_env_t* env, const void* pointer)
+{
+    if (pointer)
+        return true;
+    SetError(env, AXIS2_ERROR_INVALID_NULL_PARAM);
+    return false;
 }
 
-void LogText(const axutil_env_t* env, axutil_log_levels_t level, const char* file, int line,
-             const std::string& text);
+void LogText(const axutil_env_t* env, axutil_log_levels_t level, const char* file, int line, const std::string& text);
 
 #define AXIS2C_LOG(env, level, text) ::axis2c::LogText(env, level, __FILE__, __LINE__, text)
 
@@ -49,22 +52,30 @@ void LogText(const axutil_env_t* env, axutil_log_levels_t level, const char* fil
 void RecordException(const axutil_env_t* env) noexcept;
 
 template <class Result, class Body>
-Result Guard(const axutil_env_t* env, Result failure, Body&& body) noexcept {
-  try {
-    return body();
-  } catch (...) {
-    RecordException(env);
-  }
-  return failure;
+Result Guard(const axutil_env_t* env, Result failure, Body&& body) noexcept
+{
+    try
+    {
+        return body();
+    }
+    catch (...)
+    {
+        RecordException(env);
+    }
+    return failure;
 }
 
 template <class Body>
-void GuardVoid(const axutil_env_t* env, Body&& body) noexcept {
-  try {
-    body();
-  } catch (...) {
-    RecordException(env);
-  }
+void GuardVoid(const axutil_env_t* env, Body&& body) noexcept
+{
+    try
+    {
+        body();
+    }
+    catch (...)
+    {
+        RecordException(env);
+    }
 }
 
-}  // namespace axis2c
+} // namespace axis2c

@@ -15,136 +15,162 @@
 #include <string>
 #include <sys/time.h>
 
-namespace {
+namespace
+{
 
-struct LogImpl {
-  axutil_log_t pub;
-  std::string path;
-  std::FILE* file = nullptr;
-  bool openFailed = false;
-  std::mutex mutex;
+struct LogImpl
+{
+    axutil_log_t pub;
+    std::string path;
+    std::FILE* file = nullptr;
+    bool openFailed = false;
+    std::mutex mutex;
 };
 
-LogImpl* Impl(axutil_log_t* log) { return reinterpret_cast<LogImpl*>(log); }
-
-const char* const kLevelNames[] = {"critical", "error", "warning", "info",
-                                   "debug", "user", "trace"};
-
-std::string TimeStamp() {
-  struct timeval now;
-  gettimeofday(&now, nullptr);
-  struct tm local;
-  localtime_r(&now.tv_sec, &local);
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d.%03d",
-                local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                local.tm_min, local.tm_sec, static_cast<int>(now.tv_usec / 1000));
-  return buffer;
+LogImpl* Impl(axutil_log_t* log)
+{
+    return reinterpret_cast<LogImpl*>(log);
 }
 
-bool Admits(axutil_log_t* log, axutil_log_levels_t level) {
-  return log && log->enabled && level <= log->level && !Impl(log)->path.empty();
+const char* const kLevelNames[] = {"critical", "error", "warning", "info", "debug", "user", "trace"};
+
+std::string TimeStamp()
+{
+    struct timeval now;
+    gettimeofday(&now, nullptr);
+    struct tm local;
+    localtime_r(&now.tv_sec, &local);
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d.%03d", local.tm_year + 1900, local.tm_mon + 1,
+                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(now.tv_usec / 1000));
+    return buffer;
 }
 
-void Write(axutil_log_t* log, axutil_log_levels_t level, const char* file, int line,
-           const std::string& message) {
-  LogImpl* impl = Impl(log);
-  std::string entry = "[" + TimeStamp() + "] [" + kLevelNames[level] + "] ";
-  if (file) entry += std::string(file) + "(" + std::to_string(line) + ") ";
-  // One entry, one line: a server's text with a line break cannot pass for an entry of its own.
-  const bool ended = !message.empty() && message.back() == '\n';
-  entry += LogText::Escape(ended ? message.substr(0, message.size() - 1) : message);
-  entry += '\n';
-  std::lock_guard<std::mutex> lock(impl->mutex);
-  if (!impl->file && !impl->openFailed) {
-    impl->file = std::fopen(impl->path.c_str(), "a");
-    impl->openFailed = impl->file == nullptr;
-  }
-  if (!impl->file) return;
-  std::fwrite(entry.data(), 1, entry.size(), impl->file);
-  std::fflush(impl->file);
+bool Admits(axutil_log_t* log, axutil_log_levels_t level)
+{
+    return log && log->enabled && level <= log->level && !Impl(log)->path.empty();
 }
 
-void LogV(axutil_log_t* log, axutil_log_levels_t level, const char* file, int line,
-          const char* format, va_list args) {
-  if (!Admits(log, level) || !format) return;
-  try {
-    va_list copy;
-    va_copy(copy, args);
-    int length = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    if (length < 0) return;
-    std::string message(static_cast<size_t>(length) + 1, '\0');
-    std::vsnprintf(&message[0], message.size(), format, args);
-    message.resize(static_cast<size_t>(length));
-    Write(log, level, file, line, message);
-  } catch (...) {
-    // Losing a log line must never fail the operation being logged.
-  }
+void Write(axutil_log_t* log, axutil_log_levels_t level, const char* file, int line, const std::string& message)
+{
+    LogImpl* impl = Impl(log);
+    std::string entry = "[" + TimeStamp() + "] [" + kLevelNames[level] + "] ";
+    if (file)
+        entry += std::string(file) + "(" + std::to_string(line) + ") ";
+    // One entry, one line: a server's text with a line break cannot pass for an entry of its own.
+    const bool ended = !message.empty() && message.back() == '\n';
+    entry += LogText::Escape(ended ? message.substr(0, message.size() - 1) : message);
+    entry += '\n';
+    std::lock_guard<std::mutex> lock(impl->mutex);
+    if (!impl->file && !impl->openFailed)
+    {
+        impl->file = std::fopen(impl->path.c_str(), "a");
+        impl->openFailed = impl->file == nullptr;
+    }
+    if (!impl->file)
+        return;
+    std::fwrite(entry.data(), 1, entry.size(), impl->file);
+    std::fflush(impl->file);
 }
 
-}  // namespace
-
-namespace axis2c {
-
-void LogText(const axutil_env_t* env, axutil_log_levels_t level, const char* file, int line,
-             const std::string& text) {
-  if (!env || !env->log || !Admits(env->log, level)) return;
-  try {
-    Write(env->log, level, file, line, text);
-  } catch (...) {
-  }
+void LogV(axutil_log_t* log, axutil_log_levels_t level, const char* file, int line, const char* format, va_list args)
+{
+    if (!Admits(log, level) || !format)
+        return;
+    try
+    {
+        va_list copy;
+        va_copy(copy, args);
+        int length = std::vsnprintf(nullptr, 0, format, copy);
+        va_end(copy);
+        if (length < 0)
+            return;
+        std::string message(static_cast<size_t>(length) + 1, '\0');
+        std::vsnprintf(&message[0], message.size(), format, args);
+        message.resize(static_cast<size_t>(length));
+        Write(log, level, file, line, message);
+    }
+    catch (...)
+    {
+        // Losing a log line must never fail the operation being logged.
+    }
 }
 
-}  // namespace axis2c
+} // namespace
 
-extern "C" {
+namespace axis2c
+{
 
-axutil_log_t* axutil_log_create(axutil_allocator_t*, struct axutil_log_ops* ops,
-                                const axis2_char_t* file_name) {
-  auto* impl = new (std::nothrow) LogImpl();
-  if (!impl) return nullptr;
-  try {
-    impl->path = file_name ? file_name : "";
-  } catch (...) {
-    delete impl;
-    return nullptr;
-  }
-  impl->pub.ops = ops;
-  impl->pub.level = AXIS2_LOG_LEVEL_DEBUG;
-  impl->pub.size = 0;
-  impl->pub.enabled = AXIS2_TRUE;
-  return &impl->pub;
+void LogText(const axutil_env_t* env, axutil_log_levels_t level, const char* file, int line, const std::string& text)
+{
+    if (!env || !env->log || !Admits(env->log, level))
+        return;
+    try
+    {
+        Write(env->log, level, file, line, text);
+    }
+    catch (...)
+    {
+    }
 }
 
-void axutil_log_free(axutil_allocator_t*, axutil_log_t* log) {
-  if (!log) return;
-  LogImpl* impl = Impl(log);
-  if (impl->file) std::fclose(impl->file);
-  delete impl;
-}
+} // namespace axis2c
 
-#define AXIS2C_DEFINE_LOG_FUNCTION(name, level)                                        \
-  void name(axutil_log_t* log, const axis2_char_t* file, const int line,              \
-            const axis2_char_t* format, ...) {                                        \
-    va_list args;                                                                     \
-    va_start(args, format);                                                           \
-    LogV(log, level, file, line, format, args);                                       \
-    va_end(args);                                                                     \
-  }
+extern "C"
+{
+    axutil_log_t* axutil_log_create(axutil_allocator_t*, struct axutil_log_ops* ops, const axis2_char_t* file_name)
+    {
+        auto* impl = new (std::nothrow) LogImpl();
+        if (!impl)
+            return nullptr;
+        try
+        {
+            impl->path = file_name ? file_name : "";
+        }
+        catch (...)
+        {
+            delete impl;
+            return nullptr;
+        }
+        impl->pub.ops = ops;
+        impl->pub.level = AXIS2_LOG_LEVEL_DEBUG;
+        impl->pub.size = 0;
+        impl->pub.enabled = AXIS2_TRUE;
+        return &impl->pub;
+    }
 
-AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_critical, AXIS2_LOG_LEVEL_CRITICAL)
-AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_error, AXIS2_LOG_LEVEL_ERROR)
-AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_warning, AXIS2_LOG_LEVEL_WARNING)
-AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_debug, AXIS2_LOG_LEVEL_DEBUG)
-AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_user, AXIS2_LOG_LEVEL_USER)
-AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_trace, AXIS2_LOG_LEVEL_TRACE)
+    void axutil_log_free(axutil_allocator_t*, axutil_log_t* log)
+    {
+        if (!log)
+            return;
+        LogImpl* impl = Impl(log);
+        if (impl->file)
+            std::fclose(impl->file);
+        delete impl;
+    }
 
-void axutil_log_impl_log_info(axutil_log_t* log, const axis2_char_t* format, ...) {
-  va_list args;
-  va_start(args, format);
-  LogV(log, AXIS2_LOG_LEVEL_INFO, nullptr, 0, format, args);
-  va_end(args);
-}
+#define AXIS2C_DEFINE_LOG_FUNCTION(name, level) \
+    void name(axutil_log_t* log, const axis2_char_t* file, const int line, const axis2_char_t* format, ...) \
+    { \
+        va_list args; \
+        va_start(args, format); \
+        LogV(log, level, file, line, format, args); \
+        va_end(args); \
+    }
 
-}  // extern "C"
+    AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_critical, AXIS2_LOG_LEVEL_CRITICAL)
+    AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_error, AXIS2_LOG_LEVEL_ERROR)
+    AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_warning, AXIS2_LOG_LEVEL_WARNING)
+    AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_debug, AXIS2_LOG_LEVEL_DEBUG)
+    AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_user, AXIS2_LOG_LEVEL_USER)
+    AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_trace, AXIS2_LOG_LEVEL_TRACE)
+
+    void axutil_log_impl_log_info(axutil_log_t* log, const axis2_char_t* format, ...)
+    {
+        va_list args;
+        va_start(args, format);
+        LogV(log, AXIS2_LOG_LEVEL_INFO, nullptr, 0, format, args);
+        va_end(args);
+    }
+
+} // extern "C"

@@ -8,19 +8,25 @@
 
 #include <string>
 
-namespace axis2c {
+namespace axis2c
+{
 
-struct TreeDeleter {
-  void operator()(axiom_node* node) const { DeleteTree(node); }
+struct TreeDeleter
+{
+    void operator()(axiom_node* node) const
+    {
+        DeleteTree(node);
+    }
 };
 using Tree = std::unique_ptr<axiom_node, TreeDeleter>;
 
-struct SoapReply {
-  Tree tree;              // the parsed reply, when it was XML
-  EnvelopeView envelope;  // its view, when it was a SOAP envelope
-  axiom_node* payload = nullptr;  // first Body element (the Fault for a fault)
-  bool fault = false;
-  bool accepted = false;  // no error recorded: the server took the message
+struct SoapReply
+{
+    Tree tree;                     // the parsed reply, when it was XML
+    EnvelopeView envelope;         // its view, when it was a SOAP envelope
+    axiom_node* payload = nullptr; // first Body element (the Fault for a fault)
+    bool fault = false;
+    bool accepted = false; // no error recorded: the server took the message
 };
 
 // Records the error (and logs it) for anything but an accepted reply; a
@@ -33,4 +39,4 @@ axiom_node* Reject(const axutil_env_t* env, int number, const std::string& detai
 
 std::string StatusText(const HttpReply& reply);
 
-}  // namespace axis2c
+} // namespace axis2c

@@ -11,8 +11,8 @@
 #include <Poco/File.h>
 #include <Poco/Net/IPAddress.h>
 #include <Poco/Net/NetSSL.h>
-#include <Poco/Net/SSLManager.h>
 #include <Poco/Net/SSLException.h>
+#include <Poco/Net/SSLManager.h>
 
 #include <openssl/err.h>
 #include <openssl/ssl.h>
@@ -21,186 +21,218 @@
 #include <cstring>
 #include <mutex>
 
-namespace axis2c {
+namespace axis2c
+{
 
-namespace {
+namespace
+{
 
-void InitializeOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    Poco::Net::initializeSSL();
-    // Balanced at process exit, after every client is gone. uninitializeSSL
-    // uses the SSLManager singleton, so it is created first and therefore
-    // destroyed after the finalizer has run.
-    Poco::Net::SSLManager::instance();
-    static struct Finalizer {
-      ~Finalizer() { Poco::Net::uninitializeSSL(); }
-    } finalizer;
-  });
+void InitializeOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        Poco::Net::initializeSSL();
+        // Balanced at process exit, after every client is gone. uninitializeSSL
+        // uses the SSLManager singleton, so it is created first and therefore
+        // destroyed after the finalizer has run.
+        Poco::Net::SSLManager::instance();
+        static struct Finalizer
+        {
+            ~Finalizer()
+            {
+                Poco::Net::uninitializeSSL();
+            }
+        } finalizer;
+    });
 }
 
-int PassphraseCallback(char* buffer, int size, int, void* userData) {
-  const auto* passphrase = static_cast<const std::string*>(userData);
-  if (!passphrase || size <= 0) return 0;
-  int length = static_cast<int>(passphrase->size());
-  if (length >= size) length = size - 1;
-  std::memcpy(buffer, passphrase->data(), static_cast<size_t>(length));
-  buffer[length] = '\0';
-  return length;
+int PassphraseCallback(char* buffer, int size, int, void* userData)
+{
+    const auto* passphrase = static_cast<const std::string*>(userData);
+    if (!passphrase || size <= 0)
+        return 0;
+    int length = static_cast<int>(passphrase->size());
+    if (length >= size)
+        length = size - 1;
+    std::memcpy(buffer, passphrase->data(), static_cast<size_t>(length));
+    buffer[length] = '\0';
+    return length;
 }
 
-std::string OpenSslError() {
-  unsigned long code = ERR_get_error();
-  ERR_clear_error();
-  if (!code) return "unknown error";
-  char text[256];
-  ERR_error_string_n(code, text, sizeof text);
-  return text;
+std::string OpenSslError()
+{
+    unsigned long code = ERR_get_error();
+    ERR_clear_error();
+    if (!code)
+        return "unknown error";
+    char text[256];
+    ERR_error_string_n(code, text, sizeof text);
+    return text;
 }
 
-bool Readable(const std::string& path) {
-  try {
-    Poco::File file(path);
-    return file.exists() && file.isFile() && file.canRead();
-  } catch (const Poco::Exception&) {
-    return false;
-  }
+bool Readable(const std::string& path)
+{
+    try
+    {
+        Poco::File file(path);
+        return file.exists() && file.isFile() && file.canRead();
+    }
+    catch (const Poco::Exception&)
+    {
+        return false;
+    }
 }
 
-void UseClientCertificate(SSL_CTX* context, const TransportSettings& settings) {
-  const std::string& keyFile = settings.keyFile;
-  if (!Readable(keyFile))
-    throw TransportFailure(AXIS2_ERROR_SSL_ENGINE,
-                           "KEY_FILE " + keyFile + " cannot be read");
-  std::string passphrase = settings.passphrase;
-  SSL_CTX_set_default_passwd_cb(context, PassphraseCallback);
-  SSL_CTX_set_default_passwd_cb_userdata(context, &passphrase);
-  std::string problem;
-  if (SSL_CTX_use_certificate_chain_file(context, keyFile.c_str()) != 1)
-    problem = "no usable certificate in KEY_FILE " + keyFile + " (" + OpenSslError() + ")";
-  else if (SSL_CTX_use_PrivateKey_file(context, keyFile.c_str(), SSL_FILETYPE_PEM) != 1)
-    problem = "private key in KEY_FILE " + keyFile +
-              " cannot be loaded; wrong or missing SSL_PASSPHRASE? (" + OpenSslError() + ")";
-  else if (SSL_CTX_check_private_key(context) != 1)
-    problem = "private key in KEY_FILE " + keyFile + " does not match its certificate";
-  SSL_CTX_set_default_passwd_cb_userdata(context, nullptr);
-  if (!problem.empty()) throw TransportFailure(AXIS2_ERROR_SSL_ENGINE, problem);
+void UseClientCertificate(SSL_CTX* context, const TransportSettings& settings)
+{
+    const std::string& keyFile = settings.keyFile;
+    if (!Readable(keyFile))
+        throw TransportFailure(AXIS2_ERROR_SSL_ENGINE, "KEY_FILE " + keyFile + " cannot be read");
+    std::string passphrase = settings.passphrase;
+    SSL_CTX_set_default_passwd_cb(context, PassphraseCallback);
+    SSL_CTX_set_default_passwd_cb_userdata(context, &passphrase);
+    std::string problem;
+    if (SSL_CTX_use_certificate_chain_file(context, keyFile.c_str()) != 1)
+        problem = "no usable certificate in KEY_FILE " + keyFile + " (" + OpenSslError() + ")";
+    else if (SSL_CTX_use_PrivateKey_file(context, keyFile.c_str(), SSL_FILETYPE_PEM) != 1)
+        problem = "private key in KEY_FILE " + keyFile + " cannot be loaded; wrong or missing SSL_PASSPHRASE? (" +
+                  OpenSslError() + ")";
+    else if (SSL_CTX_check_private_key(context) != 1)
+        problem = "private key in KEY_FILE " + keyFile + " does not match its certificate";
+    SSL_CTX_set_default_passwd_cb_userdata(context, nullptr);
+    if (!problem.empty())
+        throw TransportFailure(AXIS2_ERROR_SSL_ENGINE, problem);
 }
 
 // The TLS 1.3 suites, all forward-secret AEAD; named so that a system-wide
 // OpenSSL configuration cannot widen them.
-const char kTls13Suites[] =
-    "TLS_AES_256_GCM_SHA384:TLS_CHACHA20_POLY1305_SHA256:TLS_AES_128_GCM_SHA256";
+const char kTls13Suites[] = "TLS_AES_256_GCM_SHA384:TLS_CHACHA20_POLY1305_SHA256:TLS_AES_128_GCM_SHA256";
 
-int ProtocolVersion(const std::string& name) {
-  if (name == "TLSv1") return TLS1_VERSION;
-  if (name == "TLSv1.1") return TLS1_1_VERSION;
-  if (name == "TLSv1.3") return TLS1_3_VERSION;
-  return TLS1_2_VERSION;
+int ProtocolVersion(const std::string& name)
+{
+    if (name == "TLSv1")
+        return TLS1_VERSION;
+    if (name == "TLSv1.1")
+        return TLS1_1_VERSION;
+    if (name == "TLSv1.3")
+        return TLS1_3_VERSION;
+    return TLS1_2_VERSION;
 }
 
-void ApplyPolicy(SSL_CTX* context, const TransportSettings& settings) {
-  if (SSL_CTX_set_min_proto_version(context, ProtocolVersion(settings.minProtocol)) != 1 ||
-      SSL_CTX_set_ciphersuites(context, kTls13Suites) != 1)
-    throw TransportFailure(AXIS2_ERROR_SSL_ENGINE,
-                           "cannot set the TLS protocol policy (" + OpenSslError() + ")");
-  if (SSL_CTX_set_cipher_list(context, settings.cipherList.c_str()) != 1)
-    throw TransportFailure(AXIS2_ERROR_INVALID_STATE_CONF,
-                           "SSL_CIPHER_LIST '" + settings.cipherList +
-                               "' names no cipher this OpenSSL offers (" + OpenSslError() + ")");
+void ApplyPolicy(SSL_CTX* context, const TransportSettings& settings)
+{
+    if (SSL_CTX_set_min_proto_version(context, ProtocolVersion(settings.minProtocol)) != 1 ||
+        SSL_CTX_set_ciphersuites(context, kTls13Suites) != 1)
+        throw TransportFailure(AXIS2_ERROR_SSL_ENGINE, "cannot set the TLS protocol policy (" + OpenSslError() + ")");
+    if (SSL_CTX_set_cipher_list(context, settings.cipherList.c_str()) != 1)
+        throw TransportFailure(AXIS2_ERROR_INVALID_STATE_CONF, "SSL_CIPHER_LIST '" + settings.cipherList +
+                                                                   "' names no cipher this OpenSSL offers (" +
+                                                                   OpenSslError() + ")");
 }
 
-bool HasSubjectAltName(X509* certificate) {
-  int critical = 0;
-  auto* names = static_cast<GENERAL_NAMES*>(
-      X509_get_ext_d2i(certificate, NID_subject_alt_name, &critical, nullptr));
-  const bool any = names && sk_GENERAL_NAME_num(names) > 0;
-  GENERAL_NAMES_free(names);
-  return any;
+bool HasSubjectAltName(X509* certificate)
+{
+    int critical = 0;
+    auto* names = static_cast<GENERAL_NAMES*>(X509_get_ext_d2i(certificate, NID_subject_alt_name, &critical, nullptr));
+    const bool any = names && sk_GENERAL_NAME_num(names) > 0;
+    GENERAL_NAMES_free(names);
+    return any;
 }
 
 // OpenSSL's chain verification, which also matches the host set on the
 // context, and then the rule OpenSSL leaves out: a certificate with any
 // subjectAltName (an IP address one only, say) is never matched on its
 // common name.
-int VerifyChainAndHost(X509_STORE_CTX* store, void* argument) {
-  auto* problem = static_cast<std::string*>(argument);
-  int ok = X509_verify_cert(store);
-  X509_VERIFY_PARAM* param = X509_STORE_CTX_get0_param(store);
-  const char* host = X509_VERIFY_PARAM_get0_host(param, 0);
-  if (ok == 1 && host) {
-    X509* leaf = X509_STORE_CTX_get0_cert(store);
-    if (HasSubjectAltName(leaf) &&
-        X509_check_host(leaf, host, 0,
-                        X509_CHECK_FLAG_NEVER_CHECK_SUBJECT | X509_CHECK_FLAG_NO_PARTIAL_WILDCARDS,
-                        nullptr) != 1) {
-      X509_STORE_CTX_set_error(store, X509_V_ERR_HOSTNAME_MISMATCH);
-      ok = 0;
+int VerifyChainAndHost(X509_STORE_CTX* store, void* argument)
+{
+    auto* problem = static_cast<std::string*>(argument);
+    int ok = X509_verify_cert(store);
+    X509_VERIFY_PARAM* param = X509_STORE_CTX_get0_param(store);
+    const char* host = X509_VERIFY_PARAM_get0_host(param, 0);
+    if (ok == 1 && host)
+    {
+        X509* leaf = X509_STORE_CTX_get0_cert(store);
+        if (HasSubjectAltName(leaf) &&
+            X509_check_host(leaf, host, 0, X509_CHECK_FLAG_NEVER_CHECK_SUBJECT | X509_CHECK_FLAG_NO_PARTIAL_WILDCARDS,
+                            nullptr) != 1)
+        {
+            X509_STORE_CTX_set_error(store, X509_V_ERR_HOSTNAME_MISMATCH);
+            ok = 0;
+        }
     }
-  }
-  if (ok != 1 && problem) {
-    const int error = X509_STORE_CTX_get_error(store);
-    *problem = X509_verify_cert_error_string(error);
-    if (error == X509_V_ERR_HOSTNAME_MISMATCH || error == X509_V_ERR_IP_ADDRESS_MISMATCH) {
-      char* ip = X509_VERIFY_PARAM_get1_ip_asc(param);
-      *problem += std::string(": the certificate does not name ") + (host ? host : ip ? ip : "");
-      OPENSSL_free(ip);
+    if (ok != 1 && problem)
+    {
+        const int error = X509_STORE_CTX_get_error(store);
+        *problem = X509_verify_cert_error_string(error);
+        if (error == X509_V_ERR_HOSTNAME_MISMATCH || error == X509_V_ERR_IP_ADDRESS_MISMATCH)
+        {
+            char* ip = X509_VERIFY_PARAM_get1_ip_asc(param);
+            *problem += std::string(": the certificate does not name ") + (host ? host : ip ? ip : "");
+            OPENSSL_free(ip);
+        }
     }
-  }
-  return ok;
+    return ok;
 }
 
 // The host is matched by OpenSSL during the handshake, an IP address only
 // against IP address subjectAltNames; partial wildcards ("w*.example") are
 // not accepted.
-void CheckHost(SSL_CTX* context, const std::string& host, std::string* problem) {
-  X509_VERIFY_PARAM* param = SSL_CTX_get0_param(context);
-  Poco::Net::IPAddress address;
-  const bool set = Poco::Net::IPAddress::tryParse(host, address)
-                       ? X509_VERIFY_PARAM_set1_ip_asc(param, host.c_str()) == 1
-                       : X509_VERIFY_PARAM_set1_host(param, host.c_str(), host.size()) == 1;
-  if (!set)
-    throw TransportFailure(AXIS2_ERROR_INVALID_ADDRESS,
-                           "host '" + host + "' cannot be checked against a certificate");
-  X509_VERIFY_PARAM_set_hostflags(param, X509_CHECK_FLAG_NO_PARTIAL_WILDCARDS);
-  SSL_CTX_set_cert_verify_callback(context, VerifyChainAndHost, problem);
+void CheckHost(SSL_CTX* context, const std::string& host, std::string* problem)
+{
+    X509_VERIFY_PARAM* param = SSL_CTX_get0_param(context);
+    Poco::Net::IPAddress address;
+    const bool set = Poco::Net::IPAddress::tryParse(host, address)
+                         ? X509_VERIFY_PARAM_set1_ip_asc(param, host.c_str()) == 1
+                         : X509_VERIFY_PARAM_set1_host(param, host.c_str(), host.size()) == 1;
+    if (!set)
+        throw TransportFailure(AXIS2_ERROR_INVALID_ADDRESS,
+                               "host '" + host + "' cannot be checked against a certificate");
+    X509_VERIFY_PARAM_set_hostflags(param, X509_CHECK_FLAG_NO_PARTIAL_WILDCARDS);
+    SSL_CTX_set_cert_verify_callback(context, VerifyChainAndHost, problem);
 }
 
-}  // namespace
+} // namespace
 
-Poco::Net::Context::Ptr MakeClientContext(const TransportSettings& settings,
-                                          const std::string& host, std::string* problem) {
-  InitializeOnce();
-  Poco::Net::Context::Params params;
-  // The configured list is applied, and checked, below.
-  params.cipherList = kDefaultCipherList;
-  params.verificationMode = Poco::Net::Context::VERIFY_STRICT;
-  params.verificationDepth = 9;
-  if (settings.serverCert.empty()) {
-    params.loadDefaultCAs = true;
-  } else {
-    if (!Readable(settings.serverCert))
-      throw TransportFailure(AXIS2_ERROR_SSL_NO_CA_FILE,
-                             "SERVER_CERT " + settings.serverCert + " cannot be read");
-    params.caLocation = settings.serverCert;
-    params.loadDefaultCAs = false;
-  }
-  Poco::Net::Context::Ptr context;
-  try {
-    context = new Poco::Net::Context(Poco::Net::Context::TLS_CLIENT_USE, params);
-  } catch (const Poco::Exception& error) {
-    throw TransportFailure(settings.serverCert.empty() ? AXIS2_ERROR_SSL_ENGINE
-                                                       : AXIS2_ERROR_SSL_NO_CA_FILE,
-                           "cannot set up TLS with SERVER_CERT '" + settings.serverCert +
-                               "': " + error.displayText());
-  }
-  // POCO's own check after the handshake matches an IP address against DNS
-  // names and the common name too; OpenSSL's during the handshake is the one.
-  context->enableExtendedCertificateVerification(false);
-  ApplyPolicy(context->sslContext(), settings);
-  CheckHost(context->sslContext(), host, problem);
-  if (!settings.keyFile.empty()) UseClientCertificate(context->sslContext(), settings);
-  return context;
+Poco::Net::Context::Ptr MakeClientContext(const TransportSettings& settings, const std::string& host,
+                                          std::string* problem)
+{
+    InitializeOnce();
+    Poco::Net::Context::Params params;
+    // The configured list is applied, and checked, below.
+    params.cipherList = kDefaultCipherList;
+    params.verificationMode = Poco::Net::Context::VERIFY_STRICT;
+    params.verificationDepth = 9;
+    if (settings.serverCert.empty())
+    {
+        params.loadDefaultCAs = true;
+    }
+    else
+    {
+        if (!Readable(settings.serverCert))
+            throw TransportFailure(AXIS2_ERROR_SSL_NO_CA_FILE,
+                                   "SERVER_CERT " + settings.serverCert + " cannot be read");
+        params.caLocation = settings.serverCert;
+        params.loadDefaultCAs = false;
+    }
+    Poco::Net::Context::Ptr context;
+    try
+    {
+        context = new Poco::Net::Context(Poco::Net::Context::TLS_CLIENT_USE, params);
+    }
+    catch (const Poco::Exception& error)
+    {
+        throw TransportFailure(settings.serverCert.empty() ? AXIS2_ERROR_SSL_ENGINE : AXIS2_ERROR_SSL_NO_CA_FILE,
+                               "cannot set up TLS with SERVER_CERT '" + settings.serverCert +
+                                   "': " + error.displayText());
+    }
+    // POCO's own check after the handshake matches an IP address against DNS
+    // names and the common name too; OpenSSL's during the handshake is the one.
+    context->enableExtendedCertificateVerification(false);
+    ApplyPolicy(context->sslContext(), settings);
+    CheckHost(context->sslContext(), host, problem);
+    if (!settings.keyFile.empty())
+        UseClientCertificate(context->sslContext(), settings);
+    return context;
 }
 
-}  // namespace axis2c
+} // namespace axis2c

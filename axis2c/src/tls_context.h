@@ -8,7 +8,8 @@
 
 #include <Poco/Net/Context.h>
 
-namespace axis2c {
+namespace axis2c
+{
 
 // A context for one exchange with `host`: the server's certificate must
 // chain to a trusted CA and name `host` (an IP address only in an IP address
@@ -17,7 +18,7 @@ namespace axis2c {
 // verification found wrong is written to `*problem`, which must outlive the
 // context. Throws TransportFailure (SSL_NO_CA_FILE, SSL_ENGINE,
 // INVALID_STATE_CONF).
-Poco::Net::Context::Ptr MakeClientContext(const TransportSettings& settings,
-                                          const std::string& host, std::string* problem);
+Poco::Net::Context::Ptr MakeClientContext(const TransportSettings& settings, const std::string& host,
+                                          std::string* problem);
 
-}  // namespace axis2c
+} // namespace axis2c

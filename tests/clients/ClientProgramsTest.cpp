@@ -15,31 +15,42 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
-struct ProgramRun {
+struct ProgramRun
+{
     int status;
     std::string output;
 };
 
-class ClientPrograms : public ::testing::Test {
+class ClientPrograms : public ::testing::Test
+{
 protected:
-    void SetUp() override { server.Start(); }
+    void
+    SetUp() override
+    {
+        server.Start();
+    }
 
-    std::string Service(const std::string& name) const
+    std::string
+    Service(const std::string &name) const
     {
         return "http://127.0.0.1:" + std::to_string(server.Port()) + "/axis2/services/" + name;
     }
 
     // Runs a client program in a fresh working directory with AXIS2C_HOME set (to the test's
     // client home unless `clientHome` is given).
-    ProgramRun Start(const std::string& program, const std::vector<std::string>& args,
-                     const std::string& clientHome = "")
+    ProgramRun
+    Start(const std::string &program, const std::vector<std::string> &args,
+          const std::string &clientHome = "")
     {
         Poco::Pipe out;
-        Poco::Process::Env environment{{"AXIS2C_HOME", clientHome.empty() ? home.Path() : clientHome}};
-        Poco::ProcessHandle handle = Poco::Process::launch(std::string(CLIENTS_DIR) + "/" + program, args,
-                                                           work.Path(), nullptr, &out, &out, environment);
+        Poco::Process::Env environment{
+            {"AXIS2C_HOME", clientHome.empty() ? home.Path() : clientHome}};
+        Poco::ProcessHandle handle =
+            Poco::Process::launch(std::string(CLIENTS_DIR) + "/" + program, args, work.Path(),
+                                  nullptr, &out, &out, environment);
         Poco::PipeInputStream stream(out);
         std::string output;
         Poco::StreamCopier::copyToString(stream, output);
@@ -56,16 +67,19 @@ TEST_F(ClientPrograms, EchoOverSoap11)
     const ProgramRun run = Start("echo_client", {Service("echo"), "11", "Hello <World> & all"});
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("echoed: Hello <World> & all\n"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("addressing not engaged: Module not available"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("addressing not engaged: Module not available"), std::string::npos)
+        << run.output;
     EXPECT_NE(run.output.find("robust ping delivered"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("fire-and-forget ping sent (error 0)"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("fire-and-forget ping sent (error 0)"), std::string::npos)
+        << run.output;
 
     const std::vector<SoapServer::Request> requests = server.Requests();
     ASSERT_EQ(requests.size(), 3u);
     EXPECT_EQ(requests[0].operation, "echoString");
     EXPECT_EQ(requests[0].soapAction, "\"http://example.org/samples/echoString\"");
     EXPECT_EQ(requests[0].contentType.rfind("text/xml", 0), 0u) << requests[0].contentType;
-    EXPECT_NE(requests[0].body.find("Hello &lt;World&gt; &amp; all"), std::string::npos) << requests[0].body;
+    EXPECT_NE(requests[0].body.find("Hello &lt;World&gt; &amp; all"), std::string::npos)
+        << requests[0].body;
     EXPECT_EQ(requests[1].operation, "ping");
     EXPECT_EQ(requests[2].operation, "ping");
 }
@@ -78,24 +92,29 @@ TEST_F(ClientPrograms, EchoOverSoap12)
 
     const std::vector<SoapServer::Request> requests = server.Requests();
     ASSERT_FALSE(requests.empty());
-    EXPECT_EQ(requests[0].contentType,
-              "application/soap+xml; charset=utf-8; action=\"http://example.org/samples/echoString\"");
+    EXPECT_EQ(
+        requests[0].contentType,
+        "application/soap+xml; charset=utf-8; action=\"http://example.org/samples/echoString\"");
     EXPECT_EQ(requests[0].soapAction, "");
-    EXPECT_NE(requests[0].body.find("\"http://www.w3.org/2003/05/soap-envelope\""), std::string::npos);
+    EXPECT_NE(requests[0].body.find("\"http://www.w3.org/2003/05/soap-envelope\""),
+              std::string::npos);
 }
 
 TEST_F(ClientPrograms, EchoToAServerThatIsGoneFails)
 {
-    const ProgramRun run = Start("echo_client", {"http://127.0.0.1:9/axis2/services/echo", "12", "x"});
+    const ProgramRun run =
+        Start("echo_client", {"http://127.0.0.1:9/axis2/services/echo", "12", "x"});
     EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_NE(run.output.find("echo client invoke FAILED: Could not connect to the server"), std::string::npos)
+    EXPECT_NE(run.output.find("echo client invoke FAILED: Could not connect to the server"),
+              std::string::npos)
         << run.output;
 }
 
 TEST_F(ClientPrograms, Soap11FaultThroughTheFaultAccessors)
 {
-    const ProgramRun run = Start("fault_client", {Service("math"), "11", "http://example.org/samples/div", "div",
-                                           "param1=3", "param2=0"});
+    const ProgramRun run =
+        Start("fault_client", {Service("math"), "11", "http://example.org/samples/div", "div",
+                               "param1=3", "param2=0"});
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("fault received (SOAP 1.1, node is the Fault)\n"
                               "code: soap:Client\n"
@@ -108,8 +127,9 @@ TEST_F(ClientPrograms, Soap11FaultThroughTheFaultAccessors)
 
 TEST_F(ClientPrograms, Soap12FaultThroughTheFaultAccessors)
 {
-    const ProgramRun run = Start("fault_client", {Service("echo12"), "12", "http://example.org/samples/echoString",
-                                           "echoString", "text=fault"});
+    const ProgramRun run =
+        Start("fault_client", {Service("echo12"), "12", "http://example.org/samples/echoString",
+                               "echoString", "text=fault"});
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("fault received (SOAP 1.2, node is the Fault)\n"
                               "code: soap:Sender\n"
@@ -123,34 +143,40 @@ TEST_F(ClientPrograms, MathStubBuiltWithTheXmlWriter)
     ProgramRun run = Start("math_client", {Service("math"), "add", "3", "4.5"});
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("add 3 4.5 = 7.5\n"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("reply: <addResponse xmlns=\"http://example.org/samples\"><result>7.5</result>"
-                              "</addResponse>"),
+    EXPECT_NE(run.output.find(
+                  "reply: <addResponse xmlns=\"http://example.org/samples\"><result>7.5</result>"
+                  "</addResponse>"),
               std::string::npos)
         << run.output;
     const std::vector<SoapServer::Request> requests = server.Requests();
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_NE(requests[0].body.find("<ns1:add xmlns:ns1=\"http://example.org/samples\"><ns1:param1>3</ns1:param1>"
-                                    "<ns1:param2>4.5</ns1:param2></ns1:add>"),
+    EXPECT_NE(requests[0].body.find(
+                  "<ns1:add xmlns:ns1=\"http://example.org/samples\"><ns1:param1>3</ns1:param1>"
+                  "<ns1:param2>4.5</ns1:param2></ns1:add>"),
               std::string::npos)
         << requests[0].body;
 
     run = Start("math_client", {Service("math"), "div", "1", "0"});
     EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_NE(run.output.find("math client invoke FAILED: HTTP transport error: SOAP fault (HTTP 500"),
-              std::string::npos)
+    EXPECT_NE(
+        run.output.find("math client invoke FAILED: HTTP transport error: SOAP fault (HTTP 500"),
+        std::string::npos)
         << run.output;
 }
 
 TEST_F(ClientPrograms, ClientHomeNamingAMissingFileIsAnError)
 {
     home.Write("axis2.xml", "<axisconfig name=\"Axis2/C\"/>");
-    const ProgramRun run = Start("math_client", {Service("math"), "add", "1", "2"}, home / "no-such-axis2.xml");
+    const ProgramRun run =
+        Start("math_client", {Service("math"), "add", "1", "2"}, home / "no-such-axis2.xml");
     EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_NE(run.output.find("Client configuration file (axis2.xml) not found: " + (home / "no-such-axis2.xml")),
+    EXPECT_NE(run.output.find("Client configuration file (axis2.xml) not found: " +
+                              (home / "no-such-axis2.xml")),
               std::string::npos)
         << run.output;
-    EXPECT_EQ(Start("math_client", {Service("math"), "add", "1", "2"}, home / "axis2.xml").status, 0);
+    EXPECT_EQ(Start("math_client", {Service("math"), "add", "1", "2"}, home / "axis2.xml").status,
+              0);
     EXPECT_EQ(Start("math_client", {Service("math"), "add", "1", "2"}).status, 0);
 }
 
-}  // namespace
+} // namespace

@@ -17,7 +17,7 @@
 
 static axiom_node_t *
 build_payload(const axutil_env_t *env, const axis2_char_t *operation, const axis2_char_t *child,
-    const axis2_char_t *text)
+              const axis2_char_t *text)
 {
     axiom_node_t *op_node = NULL;
     axiom_node_t *text_node = NULL;
@@ -33,7 +33,7 @@ build_payload(const axutil_env_t *env, const axis2_char_t *operation, const axis
 static axis2_char_t *
 echoed_text(const axutil_env_t *env, axiom_node_t *ret_node)
 {
-    axiom_element_t *ret_ele = (axiom_element_t *) axiom_node_get_data_element(ret_node, env);
+    axiom_element_t *ret_ele = (axiom_element_t *)axiom_node_get_data_element(ret_node, env);
     axiom_node_t *text_node = NULL;
     axiom_element_t *text_ele = axiom_element_get_first_element(ret_ele, env, ret_node, &text_node);
     return text_ele ? axiom_element_get_text(text_ele, env, text_node) : NULL;
@@ -62,7 +62,8 @@ main(int argc, char **argv)
     endpoint_ref = axis2_endpoint_ref_create(env, argv[1]);
     axis2_options_set_to(options, env, endpoint_ref);
     axis2_options_set_action(options, env, ECHO_NS "/echoString");
-    axis2_options_set_soap_version(options, env, strcmp(argv[2], "11") == 0 ? AXIOM_SOAP11 : AXIOM_SOAP12);
+    axis2_options_set_soap_version(options, env,
+                                   strcmp(argv[2], "11") == 0 ? AXIOM_SOAP11 : AXIOM_SOAP12);
     axis2_options_set_timeout_in_milli_seconds(options, env, 20000);
 
     client_home = AXIS2_GETENV("AXIS2C_HOME");
@@ -73,10 +74,12 @@ main(int argc, char **argv)
     if (!svc_client)
     {
         printf("Error creating service client\n");
-        AXIS2_LOG_ERROR(env->log, AXIS2_LOG_SI, "Stub invoke FAILED: Error code:"
-            " %d :: %s", env->error->error_number, AXIS2_ERROR_GET_MESSAGE(env->error));
+        AXIS2_LOG_ERROR(env->log, AXIS2_LOG_SI,
+                        "Stub invoke FAILED: Error code:"
+                        " %d :: %s",
+                        env->error->error_number, AXIS2_ERROR_GET_MESSAGE(env->error));
         axis2_options_free(options, env);
-        axutil_env_free((axutil_env_t *) env);
+        axutil_env_free((axutil_env_t *)env);
         return 1;
     }
     axis2_svc_client_set_options(svc_client, env, options);
@@ -85,7 +88,7 @@ main(int argc, char **argv)
         printf("addressing not engaged: %s\n", AXIS2_ERROR_GET_MESSAGE(env->error));
 
     ret_node = axis2_svc_client_send_receive(svc_client, env,
-        build_payload(env, "echoString", "text", argv[3]));
+                                             build_payload(env, "echoString", "text", argv[3]));
     text = ret_node ? echoed_text(env, ret_node) : NULL;
     if (text)
     {
@@ -101,8 +104,8 @@ main(int argc, char **argv)
     }
 
     axis2_options_set_action(options, env, ECHO_NS "/ping");
-    if (axis2_svc_client_send_robust(svc_client, env, build_payload(env, "ping", "message", "robust"))
-        == AXIS2_SUCCESS)
+    if (axis2_svc_client_send_robust(
+            svc_client, env, build_payload(env, "ping", "message", "robust")) == AXIS2_SUCCESS)
     {
         printf("robust ping delivered\n");
     }
@@ -112,10 +115,11 @@ main(int argc, char **argv)
         status = 1;
     }
     AXIS2_ERROR_SET(env->error, AXIS2_ERROR_NONE, AXIS2_SUCCESS);
-    axis2_svc_client_fire_and_forget(svc_client, env, build_payload(env, "ping", "message", "forget"));
+    axis2_svc_client_fire_and_forget(svc_client, env,
+                                     build_payload(env, "ping", "message", "forget"));
     printf("fire-and-forget ping sent (error %d)\n", env->error->error_number);
 
     axis2_svc_client_free(svc_client, env);
-    axutil_env_free((axutil_env_t *) env);
+    axutil_env_free((axutil_env_t *)env);
     return status;
 }

@@ -37,12 +37,15 @@ AgentFixture::AgentFixture()
     work.Write("conf/tarvel.properties", "logging.loggers.root.channel = file\n"
                                          "logging.loggers.root.level = information\n"
                                          "logging.channels.file.class = FileChannel\n"
-                                         "logging.channels.file.path = " + (work / "agent.log") + "\n"
-                                         "logging.channels.file.formatter.class = PatternFormatter\n"
-                                         "logging.channels.file.formatter.pattern = %p|%t\n");
+                                         "logging.channels.file.path = " +
+                                             (work / "agent.log") +
+                                             "\n"
+                                             "logging.channels.file.formatter.class = PatternFormatter\n"
+                                             "logging.channels.file.formatter.pattern = %p|%t\n");
 }
 
-AgentResult AgentFixture::Run(const std::vector<std::string>& arguments, const std::map<std::string, std::string>& environment)
+AgentResult AgentFixture::Run(const std::vector<std::string>& arguments,
+                              const std::map<std::string, std::string>& environment)
 {
     std::vector<std::string> all{"--config", "conf/tarvel.properties"};
     all.insert(all.end(), arguments.begin(), arguments.end());
@@ -123,8 +126,8 @@ AgentResult AgentFixture::RunItems(const std::vector<std::string>& workItems, co
 std::string AgentFixture::WorkItemXml(const std::string& id, const std::string& task,
                                       const std::vector<std::pair<std::string, std::string>>& parameters)
 {
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<workitem id=\"" + Escape(id) + "\">\n  <task type=\"" +
-                      Escape(task) + "\">\n";
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<workitem id=\"" + Escape(id) +
+                      "\">\n  <task type=\"" + Escape(task) + "\">\n";
     for (const auto& parameter : parameters)
         xml += "    <parameter name=\"" + Escape(parameter.first) + "\">" + Escape(parameter.second) + "</parameter>\n";
     return xml + "  </task>\n</workitem>\n";

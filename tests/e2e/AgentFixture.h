@@ -20,7 +20,8 @@ protected:
     AgentFixture();
 
     /// Runs the agent in the working directory with the logging configuration, `arguments` added.
-    AgentResult Run(const std::vector<std::string>& arguments, const std::map<std::string, std::string>& environment = {});
+    AgentResult Run(const std::vector<std::string>& arguments,
+                    const std::map<std::string, std::string>& environment = {});
     /// Starts the agent as `Run` does, in the background.
     std::unique_ptr<RunningAgent> Start(const std::vector<std::string>& arguments,
                                         const std::map<std::string, std::string>& environment = {});

@@ -17,9 +17,9 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <mutex>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 #include <thread>
 
 std::string AgentProcess::Program()
@@ -34,8 +34,8 @@ AgentResult AgentProcess::Run(const std::vector<std::string>& arguments, const s
 }
 
 AgentResult AgentProcess::RunProgram(const std::string& program, const std::vector<std::string>& arguments,
-                                     const std::string& directory, const std::map<std::string, std::string>& environment,
-                                     int timeoutSeconds)
+                                     const std::string& directory,
+                                     const std::map<std::string, std::string>& environment, int timeoutSeconds)
 {
     Poco::Pipe in;
     Poco::Pipe out;

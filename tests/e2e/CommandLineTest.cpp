@@ -13,10 +13,12 @@ TEST_F(CommandLine, HelpListsEveryOptionAndEndsTheRun)
 {
     const AgentResult result = AgentProcess::Run({"--name", "x", "--help", "--bogus"}, work.Path());
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out.rfind("usage: tarvel <--host=<hostname>> [--ssl] [--name=<name>]\nLumetra Guest Agent\n", 0), 0u)
+    EXPECT_EQ(result.out.rfind("usage: tarvel <--host=<hostname>> [--ssl] [--name=<name>]\nLumetra Guest Agent\n", 0),
+              0u)
         << result.out;
-    for (const char* option : {"--axis=FILENAME", "--config=FILENAME", "--help", "--host=HOST", "--name=AGENT", "--ping",
-                               "--script=DIRECTORY", "--ssl", "--version", "--workitem=WORKITEM", "--response=RESPONSE"})
+    for (const char* option :
+         {"--axis=FILENAME", "--config=FILENAME", "--help", "--host=HOST", "--name=AGENT", "--ping",
+          "--script=DIRECTORY", "--ssl", "--version", "--workitem=WORKITEM", "--response=RESPONSE"})
         EXPECT_NE(result.out.find(option), std::string::npos) << option;
     EXPECT_LT(result.out.find("--axis"), result.out.find("--response"));
 }
@@ -64,8 +66,10 @@ TEST_F(CommandLine, WithoutNameTheMachineUuidIsAskedInBothForms)
     const AgentResult result = Run({"--workitem", "items/one.xml", "--response", "out.xml"}, FakeUuid());
     EXPECT_EQ(result.status, 1);
     const std::string log = Log();
-    const std::size_t swizzled = log.find("Information|Requesting work for agent ID 33221100-5544-7766-8899-aabbccddeeff.");
-    const std::size_t plain = log.find("Information|Requesting work for agent ID 00112233-4455-6677-8899-aabbccddeeff.");
+    const std::size_t swizzled =
+        log.find("Information|Requesting work for agent ID 33221100-5544-7766-8899-aabbccddeeff.");
+    const std::size_t plain =
+        log.find("Information|Requesting work for agent ID 00112233-4455-6677-8899-aabbccddeeff.");
     EXPECT_NE(swizzled, std::string::npos) << log;
     EXPECT_NE(plain, std::string::npos) << log;
     EXPECT_LT(swizzled, plain);

@@ -16,8 +16,10 @@ protected:
     /// A work item for task `task` with a plain and an encrypted property.
     std::string Item(const std::string& file, const std::string& task, const std::string& id = "wi-1")
     {
-        work.Write("items/" + file, WorkItemXml(id, task, {{"HostName", "vm-01"}, {"Secret", EncryptionHelpers_Encrypt(canary)},
-                                                           {"Secret.IsEncrypted", "true"}}));
+        work.Write("items/" + file, WorkItemXml(id, task,
+                                                {{"HostName", "vm-01"},
+                                                 {"Secret", EncryptionHelpers_Encrypt(canary)},
+                                                 {"Secret.IsEncrypted", "true"}}));
         return "items/" + file;
     }
 
@@ -30,8 +32,8 @@ protected:
         EXPECT_EQ(Read("out.xml").find(canary), std::string::npos);
     }
 
-    static std::string Response(const std::string& id, bool succeeded, const std::string& task, const std::string& message,
-                                const std::string& parameters = "")
+    static std::string Response(const std::string& id, bool succeeded, const std::string& task,
+                                const std::string& message, const std::string& parameters = "")
     {
         return "<workItemResponse id=\"" + id + "\">\n\t<task type=\"" + task + "\">\n\t\t<result succeeded=\"" +
                (succeeded ? "true" : "false") + "\">\n\t\t\t" +
@@ -43,9 +45,11 @@ protected:
 
 TEST_F(FilesystemMode, SuccessfulItemRunsItsScriptsAndAnswers)
 {
-    Script("Setup/01_first.sh", "pwd > ../cwd.txt\ncp properties.xml ../seen-properties.xml\necho first >> ../order.txt\n"
-                                "echo 'line one' >> tarvellog.txt\n");
-    work.Write("scripts/Setup/02_second.BAT", "echo second >> ../order.txt\nprintf 'line two\\nline three' >> tarvellog.txt\n", 0644);
+    Script("Setup/01_first.sh",
+           "pwd > ../cwd.txt\ncp properties.xml ../seen-properties.xml\necho first >> ../order.txt\n"
+           "echo 'line one' >> tarvellog.txt\n");
+    work.Write("scripts/Setup/02_second.BAT",
+               "echo second >> ../order.txt\nprintf 'line two\\nline three' >> tarvellog.txt\n", 0644);
     work.Write("scripts/Setup/03_skipped.sh", "echo skipped >> ../order.txt\n", 0644);
     Script("Setup/10_last.sh", "echo last >> ../order.txt\n");
 
@@ -56,7 +60,8 @@ TEST_F(FilesystemMode, SuccessfulItemRunsItsScriptsAndAnswers)
     EXPECT_EQ(Read("scripts/cwd.txt"), work / "scripts/Setup\n");
 
     // The scripts saw the decrypted value; afterwards only workitem.xml, without it, remains.
-    EXPECT_NE(Read("scripts/seen-properties.xml").find("<property name=\"secret\" value=\"" + canary + "\"/>"), std::string::npos);
+    EXPECT_NE(Read("scripts/seen-properties.xml").find("<property name=\"secret\" value=\"" + canary + "\"/>"),
+              std::string::npos);
     EXPECT_FALSE(work.Exists("scripts/Setup/properties.xml"));
     EXPECT_EQ(Read("scripts/workitem.xml"), "<workitem id=\"wi-1\" type=\"Setup\">\n\t<properties>\n"
                                             "\t\t<property name=\"hostname\" value=\"vm-01\"/>\n"
@@ -64,16 +69,23 @@ TEST_F(FilesystemMode, SuccessfulItemRunsItsScriptsAndAnswers)
                                             "\t</properties>\n</workitem>\n");
 
     const std::string log = Log();
-    const std::vector<std::string> expected = {
-        "Information|Using the filesystem proxy ...",      "Information|Requesting work for agent ID agent-1.",
-        "Information|Fetching a work item ...",            "Information|Fetched work item id=wi-1",
-        "Information|WorkItem: task=Setup, id=wi-1",       "Information|hostname -> vm-01",
-        "Information|secret.isencrypted -> true",          "Information|Executing '01_first.sh' ...",
-        "Information|Wait for completion of '01_first.sh'", "Information|Executing '02_second.BAT' ...",
-        "Information|Executing '10_last.sh' ...",          "Information|line one",
-        "Information|line two",                            "Information|line three",
-        "Information|<workItemResponse id=\"wi-1\">",      "Information|Successfully sent the work item response for id=wi-1",
-        "Information|" + (work / "conf/config.xml")};
+    const std::vector<std::string> expected = {"Information|Using the filesystem proxy ...",
+                                               "Information|Requesting work for agent ID agent-1.",
+                                               "Information|Fetching a work item ...",
+                                               "Information|Fetched work item id=wi-1",
+                                               "Information|WorkItem: task=Setup, id=wi-1",
+                                               "Information|hostname -> vm-01",
+                                               "Information|secret.isencrypted -> true",
+                                               "Information|Executing '01_first.sh' ...",
+                                               "Information|Wait for completion of '01_first.sh'",
+                                               "Information|Executing '02_second.BAT' ...",
+                                               "Information|Executing '10_last.sh' ...",
+                                               "Information|line one",
+                                               "Information|line two",
+                                               "Information|line three",
+                                               "Information|<workItemResponse id=\"wi-1\">",
+                                               "Information|Successfully sent the work item response for id=wi-1",
+                                               "Information|" + (work / "conf/config.xml")};
     std::size_t at = 0;
     for (const std::string& line : expected)
     {
@@ -165,9 +177,9 @@ TEST_F(FilesystemMode, RebootThenSecondAgentIdGetsTheSecondFile)
     // Without --name the agent asks for the swizzled and then the plain machine UUID; the
     // filesystem proxy serves the files in order, whatever the ID.
     work.Write("scripts/Setup/.keep", "");
-    const AgentResult result = Run({"--script", "scripts", "--workitem", Item("one.xml", "reboot", "first"), "--workitem",
-                                    Item("two.xml", "Setup", "second"), "--workitem", Item("three.xml", "Setup", "third"),
-                                    "--response", "out.xml"},
+    const AgentResult result = Run({"--script", "scripts", "--workitem", Item("one.xml", "reboot", "first"),
+                                    "--workitem", Item("two.xml", "Setup", "second"), "--workitem",
+                                    Item("three.xml", "Setup", "third"), "--response", "out.xml"},
                                    FakeUuid());
     EXPECT_EQ(result.status, 0);
     EXPECT_TRUE(Logged("Information", "Fetched work item id=first"));
@@ -178,8 +190,8 @@ TEST_F(FilesystemMode, RebootThenSecondAgentIdGetsTheSecondFile)
 TEST_F(FilesystemMode, HandledItemEndsThePassBeforeTheNextAgentId)
 {
     Script("Setup/01_count.sh", "echo run >> ../runs\n");
-    const AgentResult result = Run({"--script", "scripts", "--workitem", Item("one.xml", "Setup", "first"), "--workitem",
-                                    Item("two.xml", "Setup", "second"), "--response", "out.xml"},
+    const AgentResult result = Run({"--script", "scripts", "--workitem", Item("one.xml", "Setup", "first"),
+                                    "--workitem", Item("two.xml", "Setup", "second"), "--response", "out.xml"},
                                    FakeUuid());
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(Read("scripts/runs"), "run\n");
@@ -256,7 +268,8 @@ TEST_F(FilesystemMode, ResultsFileIsCopiedIntoTheResponse)
     Script("Setup/01_results.sh", "mkdir -p ../External\nprintf '<r><parameter name=\"vmState\">ready</parameter></r>' "
                                   "> ../External/results.xml\n");
     const AgentResult result = RunItems({Item("one.xml", "Setup")});
-    EXPECT_EQ(result.out, Response("wi-1", true, "Setup", "", "\t\t\t<parameter name=\"vmState\">ready</parameter>\n") + "\n");
+    EXPECT_EQ(result.out,
+              Response("wi-1", true, "Setup", "", "\t\t\t<parameter name=\"vmState\">ready</parameter>\n") + "\n");
 }
 
 TEST_F(FilesystemMode, UnreadableWorkItemFilesAreLoggedAndEndThePass)
@@ -305,7 +318,8 @@ TEST_F(FilesystemMode, MalformedResultsFileStillGivesAFailureResponse)
     const std::string response = Read("out.xml");
     EXPECT_NE(response.find("<result succeeded=\"false\">"), std::string::npos) << response;
     EXPECT_EQ(response.find("<parameter"), std::string::npos);
-    EXPECT_NE(response.find("<message>SAXParseException: No element found in line 2 column 0</message>"), std::string::npos);
+    EXPECT_NE(response.find("<message>SAXParseException: No element found in line 2 column 0</message>"),
+              std::string::npos);
     EXPECT_TRUE(Logged("Error", "The results file cannot be read; the failure is reported without result parameters: "
                                 "SAXParseException: No element found in line 2 column 0"))
         << Log();
@@ -319,8 +333,10 @@ TEST_F(FilesystemMode, TaskOutsideTheScriptRootIsRefusedUntouched)
     work.Write("outside/properties.xml", "keep me");
     const AgentResult result = RunItems({Item("one.xml", "../outside")}, {"--response", "out.xml"});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(Read("out.xml"), Response("wi-1", false, "../outside", "The task '../outside' is refused: its name leads "
-                                                                        "outside the root script directory") + "\n");
+    EXPECT_EQ(Read("out.xml"), Response("wi-1", false, "../outside",
+                                        "The task '../outside' is refused: its name leads "
+                                        "outside the root script directory") +
+                                   "\n");
     EXPECT_FALSE(work.Exists("outside/evil-ran"));
     EXPECT_EQ(Read("outside/properties.xml"), "keep me");
     EXPECT_EQ(Log().find("read from outside"), std::string::npos);
@@ -351,8 +367,9 @@ TEST_F(FilesystemMode, PropertiesThatCannotBeWrittenFailTheItemBeforeAnyScript)
     Remove("scripts/Setup/properties.xml");
 
     // A value that decrypts whole, but to bytes XML cannot carry.
-    work.Write("items/binary.xml", WorkItemXml("wi-2", "Setup", {{"Secret", EncryptionHelpers_Encrypt("\xff\xfe")},
-                                                                 {"Secret.IsEncrypted", ""}}));
+    work.Write(
+        "items/binary.xml",
+        WorkItemXml("wi-2", "Setup", {{"Secret", EncryptionHelpers_Encrypt("\xff\xfe")}, {"Secret.IsEncrypted", ""}}));
     result = RunItems({"items/binary.xml"}, {"--response", "out.xml"});
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(Read("out.xml").find("The value of the property 'secret' cannot be written as XML"), std::string::npos)

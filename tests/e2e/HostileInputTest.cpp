@@ -139,8 +139,9 @@ TEST_F(HostileInput, ScriptFilesThatAreNoRegularFilesAreNotRead)
 
     // The error file of a failed task, and the results file, are read with the same care.
     Remove("scripts/Setup");
-    Script("Setup/01_fails.sh", "ln -s " + (work / "shadow") + " tarvelerror.txt\nmkdir -p ../External\n"
-                                "mkfifo ../External/results.xml\nexit 1\n");
+    Script("Setup/01_fails.sh", "ln -s " + (work / "shadow") +
+                                    " tarvelerror.txt\nmkdir -p ../External\n"
+                                    "mkfifo ../External/results.xml\nexit 1\n");
     const AgentResult result = RunItem(Item("plain", "Setup"));
     EXPECT_FALSE(result.timedOut);
     EXPECT_EQ(Message(), "Failure executing script '01_fails.sh'");
@@ -153,12 +154,14 @@ TEST_F(HostileInput, ValueThatCannotBeDecryptedFailsTheItemBeforeAnyScript)
     Script("Setup/01_run.sh", "touch ../ran\n");
     // printf 'other-key-secret' | openssl enc -aes-128-cbc -K 000102030405060708090a0b0c0d0e0f
     //   -iv 98ac4b356db49ea38663a9a157af7b89 | base64
-    for (const std::string& value : {std::string("not*base64"), std::string("eEF1aLlunSo+iR9QBTYNKk5S1YSA+UqdwFrg0ag0Rpo="),
-                                     std::string("QUJDREVGR0hJSktMTU5PUA"), EncryptionHelpers_Encrypt(secret) + "#"})
+    for (const std::string& value :
+         {std::string("not*base64"), std::string("eEF1aLlunSo+iR9QBTYNKk5S1YSA+UqdwFrg0ag0Rpo="),
+          std::string("QUJDREVGR0hJSktMTU5PUA"), EncryptionHelpers_Encrypt(secret) + "#"})
     {
         SCOPED_TRACE(value);
         Remove("agent.log");
-        work.Write("items/bad.xml", WorkItemXml("wi-1", "Setup", {{"Password", value}, {"Password.IsEncrypted", "true"}}));
+        work.Write("items/bad.xml",
+                   WorkItemXml("wi-1", "Setup", {{"Password", value}, {"Password.IsEncrypted", "true"}}));
         const AgentResult result = RunItem("items/bad.xml");
         EXPECT_EQ(result.status, 0);
         EXPECT_EQ(Message(), "The value of the property 'password' cannot be decrypted");
@@ -183,7 +186,8 @@ TEST_F(HostileInput, TaskThatNamesTheScriptRootIsRefused)
         SCOPED_TRACE(item);
         const AgentResult result = RunItem(item);
         EXPECT_EQ(result.status, 0);
-        EXPECT_NE(Message().find("is refused: it names the root script directory itself"), std::string::npos) << Message();
+        EXPECT_NE(Message().find("is refused: it names the root script directory itself"), std::string::npos)
+            << Message();
         EXPECT_FALSE(work.Exists("scripts/ran"));
         EXPECT_FALSE(work.Exists("scripts/properties.xml"));
     }
@@ -218,9 +222,12 @@ TEST_F(HostileInput, TextFromOutsideCannotForgeALogLine)
 {
     work.Write("scripts/Setup/.keep", "");
     const std::string forged = "Information|Successfully sent the work item response for id=forged";
-    work.Write("items/forge.xml", "<workitem id='wi-1&#10;" + forged + "'><task type='Setup'>"
-                                  "<parameter name='x&#10;" + forged + "'>v&#13;&#10;" + forged + "</parameter>"
-                                  "</task></workitem>");
+    work.Write("items/forge.xml", "<workitem id='wi-1&#10;" + forged +
+                                      "'><task type='Setup'>"
+                                      "<parameter name='x&#10;" +
+                                      forged + "'>v&#13;&#10;" + forged +
+                                      "</parameter>"
+                                      "</task></workitem>");
     EXPECT_EQ(RunItem("items/forge.xml").status, 0);
     EXPECT_FALSE(Logged("Information", "Successfully sent the work item response for id=forged")) << Log();
     // (Property names are lower-cased.)
@@ -234,9 +241,10 @@ TEST_F(HostileInput, ScriptsOthersCouldHaveChangedAreNotRun)
     Script("Setup/01_run.sh", "touch ../ran\n");
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"scripts", "The root script directory '" + (work / "scripts") + "' is writable by other users (mode 0777)"},
-        {"scripts/Setup", "The task directory '" + (work / "scripts/Setup") + "' is writable by other users (mode 0777)"},
-        {"scripts/Setup/01_run.sh", "The script '" + (work / "scripts/Setup/01_run.sh") +
-                                        "' is writable by other users (mode 0777)"},
+        {"scripts/Setup",
+         "The task directory '" + (work / "scripts/Setup") + "' is writable by other users (mode 0777)"},
+        {"scripts/Setup/01_run.sh",
+         "The script '" + (work / "scripts/Setup/01_run.sh") + "' is writable by other users (mode 0777)"},
     };
     for (const auto& loose : cases)
     {

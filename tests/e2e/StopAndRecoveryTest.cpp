@@ -19,9 +19,10 @@ class StopAndRecovery : public AgentFixture
 protected:
     StopAndRecovery()
     {
-        work.Write("items/setup.xml", WorkItemXml("wi-1", "Setup", {{"HostName", "vm-01"},
-                                                                     {"Secret", EncryptionHelpers_Encrypt(secret)},
-                                                                     {"Secret.IsEncrypted", "true"}}));
+        work.Write("items/setup.xml", WorkItemXml("wi-1", "Setup",
+                                                  {{"HostName", "vm-01"},
+                                                   {"Secret", EncryptionHelpers_Encrypt(secret)},
+                                                   {"Secret.IsEncrypted", "true"}}));
     }
 
     ~StopAndRecovery() override
@@ -33,8 +34,8 @@ protected:
 
     std::unique_ptr<RunningAgent> StartItem()
     {
-        return Start({"--name", "agent-1", "--script", "scripts", "--workitem", "items/setup.xml", "--response",
-                      "out.xml"});
+        return Start(
+            {"--name", "agent-1", "--script", "scripts", "--workitem", "items/setup.xml", "--response", "out.xml"});
     }
 
     /// Waits until the script has written its process group's id to scripts/group.
@@ -132,7 +133,8 @@ TEST_F(StopAndRecovery, RunAfterAKilledRunRemovesTheSecretsAndSaysWhatHappened)
     EXPECT_EQ(result.status, 1);
     EXPECT_FALSE(work.Exists("scripts/Setup/properties.xml"));
     EXPECT_FALSE(work.Exists("scripts/.tarvel/inflight"));
-    EXPECT_TRUE(Logged("Error", "The previous run ended while '01_wait.sh' ran; the agent was stopped (work item id=wi-1)"))
+    EXPECT_TRUE(
+        Logged("Error", "The previous run ended while '01_wait.sh' ran; the agent was stopped (work item id=wi-1)"))
         << Log();
     EXPECT_EQ(Log().find(secret), std::string::npos);
 }
@@ -165,7 +167,8 @@ TEST_F(StopAndRecovery, SettingsThatAreNoNumbersStopTheStart)
     Configure("tarvel.scriptTimeout = soon");
     const AgentResult result = RunItems({"items/setup.xml"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(Logged("Error", "The setting tarvel.scriptTimeout must be a whole number of seconds, not 'soon'")) << Log();
+    EXPECT_TRUE(Logged("Error", "The setting tarvel.scriptTimeout must be a whole number of seconds, not 'soon'"))
+        << Log();
     EXPECT_FALSE(work.Exists("scripts/ran"));
 }
 
@@ -192,9 +195,10 @@ TEST_F(StopAndRecovery, FailureResponseCarriesTheResultsTheScriptsLeft)
 {
     // The agent works in one directory, the scripts below another: the results are the scripts'.
     work.Write("External/results.xml", "<r><parameter name='from'>working directory</parameter></r>");
-    Script("Setup/01_fails.sh", "mkdir -p ../External\n"
-                                "echo \"<r><parameter name='from'>script root</parameter></r>\" > ../External/results.xml\n"
-                                "exit 3\n");
+    Script("Setup/01_fails.sh",
+           "mkdir -p ../External\n"
+           "echo \"<r><parameter name='from'>script root</parameter></r>\" > ../External/results.xml\n"
+           "exit 3\n");
     const AgentResult result = RunItems({"items/setup.xml"}, {"--response", "out.xml"});
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(Read("out.xml").find("<parameter name=\"from\">script root</parameter>"), std::string::npos)

@@ -15,44 +15,48 @@
 #include <thread>
 #include <vector>
 
-class TestPeer {
- public:
-  using Behaviour = std::function<void(TestPeer&, Poco::Net::StreamSocket&)>;
+class TestPeer
+{
+public:
+    using Behaviour = std::function<void(TestPeer&, Poco::Net::StreamSocket&)>;
 
-  explicit TestPeer(Behaviour behaviour);
-  TestPeer(Behaviour behaviour, Poco::Net::ServerSocket server);
-  ~TestPeer();
+    explicit TestPeer(Behaviour behaviour);
+    TestPeer(Behaviour behaviour, Poco::Net::ServerSocket server);
+    ~TestPeer();
 
-  std::string Url(const std::string& scheme = "http", const std::string& path = "/Ostrel2") const;
-  unsigned short Port() const { return port; }
+    std::string Url(const std::string& scheme = "http", const std::string& path = "/Ostrel2") const;
+    unsigned short Port() const
+    {
+        return port;
+    }
 
-  // Raw text of every request received so far.
-  std::vector<std::string> Requests() const;
+    // Raw text of every request received so far.
+    std::vector<std::string> Requests() const;
 
-  // Blocks a behaviour until the peer is destroyed or `milliseconds` pass.
-  void Idle(long milliseconds);
+    // Blocks a behaviour until the peer is destroyed or `milliseconds` pass.
+    void Idle(long milliseconds);
 
-  // Canned behaviours.
-  static Behaviour Reply(int status, const std::string& body,
-                         const std::string& contentType = "text/xml; charset=utf-8");
-  static Behaviour Raw(const std::string& bytes);
-  static Behaviour Silent();
-  static Behaviour Trickle(long intervalMs);
+    // Canned behaviours.
+    static Behaviour Reply(int status, const std::string& body,
+                           const std::string& contentType = "text/xml; charset=utf-8");
+    static Behaviour Raw(const std::string& bytes);
+    static Behaviour Silent();
+    static Behaviour Trickle(long intervalMs);
 
-  static std::string Envelope(const std::string& bodyContent);
+    static std::string Envelope(const std::string& bodyContent);
 
- private:
-  void Serve();
-  bool ReadRequest(Poco::Net::StreamSocket& socket);
+private:
+    void Serve();
+    bool ReadRequest(Poco::Net::StreamSocket& socket);
 
-  Behaviour behaviour;
-  Poco::Net::ServerSocket server;
-  unsigned short port = 0;
-  std::atomic<bool> stopping{false};
-  mutable std::mutex mutex;
-  std::condition_variable stopped;
-  std::vector<std::string> requests;
-  std::thread thread;
+    Behaviour behaviour;
+    Poco::Net::ServerSocket server;
+    unsigned short port = 0;
+    std::atomic<bool> stopping{false};
+    mutable std::mutex mutex;
+    std::condition_variable stopped;
+    std::vector<std::string> requests;
+    std::thread thread;
 };
 
 // Port on 127.0.0.1 where nothing listens.

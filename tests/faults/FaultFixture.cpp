@@ -55,8 +55,11 @@ std::string FaultFixture::Item(const std::string& task, const std::string& secre
 
 AgentResult FaultFixture::RunItemsDenied(const std::string& item, const std::string& denied, std::string& reason)
 {
-    const std::vector<std::string> arguments{"--config", "conf/tarvel.properties", "--name", "agent-1", "--script",
-                                             "scripts", "--workitem", item, "--response", "out.xml"};
+    const std::vector<std::string> arguments{"--config",   "conf/tarvel.properties",
+                                             "--name",     "agent-1",
+                                             "--script",   "scripts",
+                                             "--workitem", item,
+                                             "--response", "out.xml"};
     reason.clear();
     if (::geteuid() != 0)
     {
@@ -88,7 +91,8 @@ std::string FaultFixture::ReportOf(const SoapServer::Request& request)
         return std::string();
     Poco::XML::DOMParser parser;
     Poco::XML::AutoPtr<Poco::XML::Document> document = parser.parseString(request.body);
-    Poco::XML::AutoPtr<Poco::XML::NodeList> list = document->getElementsByTagNameNS("http://orvex.example/Ostrel", "response");
+    Poco::XML::AutoPtr<Poco::XML::NodeList> list =
+        document->getElementsByTagNameNS("http://orvex.example/Ostrel", "response");
     return list->length() ? list->item(0)->innerText() : std::string();
 }
 
@@ -109,7 +113,8 @@ void FaultFixture::ExpectReport(const std::string& report, bool succeeded, const
     Poco::XML::AutoPtr<Poco::XML::NodeList> messages = document->getElementsByTagName("message");
     ASSERT_EQ(results->length(), 1u) << report;
     ASSERT_EQ(messages->length(), 1u) << report;
-    EXPECT_EQ(static_cast<Poco::XML::Element*>(results->item(0))->getAttribute("succeeded"), succeeded ? "true" : "false")
+    EXPECT_EQ(static_cast<Poco::XML::Element*>(results->item(0))->getAttribute("succeeded"),
+              succeeded ? "true" : "false")
         << report;
     EXPECT_NE(messages->item(0)->innerText().find(messagePart), std::string::npos) << report;
 }
@@ -120,7 +125,8 @@ std::string FaultFixture::Tail(const std::string& relative, std::size_t bytes) c
     const std::streamoff size = stream.tellg();
     if (size <= 0)
         return std::string();
-    const std::streamoff start = size > static_cast<std::streamoff>(bytes) ? size - static_cast<std::streamoff>(bytes) : 0;
+    const std::streamoff start =
+        size > static_cast<std::streamoff>(bytes) ? size - static_cast<std::streamoff>(bytes) : 0;
     stream.seekg(start);
     std::string text(static_cast<std::size_t>(size - start), '\0');
     stream.read(&text[0], static_cast<std::streamsize>(text.size()));

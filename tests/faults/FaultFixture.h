@@ -28,7 +28,6 @@ protected:
     /// Runs against the server in network mode: --host, --name agent-1, --script scripts.
     AgentResult RunAgainst(const SoapServer& server);
 
-
     /// The response document a WorkItemComplete request carried.
     static std::string ReportOf(const SoapServer::Request& request);
 

@@ -47,14 +47,17 @@ protected:
     /// the extension lines `extensions`, signed by the CA; RSA keys throughout.
     bool MakeCertificates(const std::vector<std::vector<std::string>>& certificates)
     {
-        std::string script = "cd '" + work.Path() + "' && openssl req -x509 -newkey rsa:2048 -nodes -days 2 "
+        std::string script = "cd '" + work.Path() +
+                             "' && openssl req -x509 -newkey rsa:2048 -nodes -days 2 "
                              "-subj /CN=TestCA -keyout ca.key -out ca.pem";
         for (const std::vector<std::string>& c : certificates)
         {
             work.Write(c[0] + ".ext", c[2] + "\n");
             script += " && openssl req -newkey rsa:2048 -nodes -subj '" + c[1] + "' -keyout " + c[0] + ".key -out " +
-                      c[0] + ".csr && openssl x509 -req -in " + c[0] + ".csr -CA ca.pem -CAkey ca.key -CAcreateserial "
-                      "-days 2 -extfile " + c[0] + ".ext -out " + c[0] + ".pem";
+                      c[0] + ".csr && openssl x509 -req -in " + c[0] +
+                      ".csr -CA ca.pem -CAkey ca.key -CAcreateserial "
+                      "-days 2 -extfile " +
+                      c[0] + ".ext -out " + c[0] + ".pem";
         }
         return std::system(("(" + script + ") >/dev/null 2>&1").c_str()) == 0;
     }
@@ -64,7 +67,8 @@ protected:
     {
         work.Write("axis2/axis2.xml", "<axisconfig name=\"Axis2/C\"><parameter name=\"SO_TIMEOUT\">30000</parameter>"
                                       "<transportSender name=\"https\"><parameter name=\"SERVER_CERT\">" +
-                                          (work / "ca.pem") + "</parameter>" + more + "</transportSender></axisconfig>");
+                                          (work / "ca.pem") + "</parameter>" + more +
+                                          "</transportSender></axisconfig>");
     }
 
     AgentResult RunAgainstOverTls(const SoapServer& server)
@@ -130,8 +134,10 @@ TEST_F(Faults, ScriptThatClosesItsOutputLeavesTheAgentsOutputIntact)
 
 TEST_F(Faults, ScriptReadingStandardInputMeetsItsEnd)
 {
-    Script("Setup/01_reads.sh", "if read line; then echo \"read '$line'\" >> tarvellog.txt; else echo 'input at its end' >> tarvellog.txt; fi\n"
-                                "cat > /dev/null\n");
+    Script(
+        "Setup/01_reads.sh",
+        "if read line; then echo \"read '$line'\" >> tarvellog.txt; else echo 'input at its end' >> tarvellog.txt; fi\n"
+        "cat > /dev/null\n");
     const AgentResult result = RunItems({Item("Setup")}, {"--response", "out.xml"});
     EXPECT_EQ(result.status, 0);
     EXPECT_TRUE(Logged("Information", "input at its end")) << Log();
@@ -147,7 +153,8 @@ TEST_F(Faults, TaskDirectoryWithoutPermissionFailsTheItemUnrun)
     if (!reason.empty())
         GTEST_SKIP() << reason;
     EXPECT_EQ(result.status, 0) << result.err;
-    const std::string error = "The work item properties could not be written to '" + (work / "scripts/Setup/properties.xml") + "'";
+    const std::string error =
+        "The work item properties could not be written to '" + (work / "scripts/Setup/properties.xml") + "'";
     EXPECT_NE(Errors().find("Error|" + error + ": "), std::string::npos) << Log();
     EXPECT_FALSE(work.Exists("scripts/ran"));
     ExpectReport(Read("out.xml"), false, error);
@@ -174,7 +181,8 @@ TEST_F(Faults, ScriptRootWithoutPermissionFailsTheItemUnrun)
 TEST_F(Faults, HundredMegabyteScriptLogIsRelayedUpToItsBound)
 {
     // 521700 lines of 201 bytes: 100 MiB, of which the first MiB is relayed.
-    Script("Setup/01_chatty.sh", "yes \"$(printf '%0200d' 7)\" | head -n 521700 > tarvellog.txt\necho 'the last line' >> tarvellog.txt\n");
+    Script("Setup/01_chatty.sh",
+           "yes \"$(printf '%0200d' 7)\" | head -n 521700 > tarvellog.txt\necho 'the last line' >> tarvellog.txt\n");
     const AgentResult result = RunItems({Item("Setup")}, {"--response", "out.xml"});
     EXPECT_EQ(result.status, 0);
     EXPECT_LT(Poco::File(work / "agent.log").getSize(), 2u * 1024 * 1024);
@@ -251,7 +259,8 @@ TEST_F(ServerFaults, FiftyMegabyteReplyIsReadAndRefusedAsAWorkItem)
     // The whole reply arrives; its result is 50 MB of text without markup, refused unparsed (in
     // one piece the parser would take minutes over it) and without an id there is no one to answer.
     EXPECT_EQ(result.status, 0);
-    EXPECT_NE(Errors().find("The work item holds 52428800 bytes of markup in one piece"), std::string::npos) << Errors();
+    EXPECT_NE(Errors().find("The work item holds 52428800 bytes of markup in one piece"), std::string::npos)
+        << Errors();
     EXPECT_TRUE(Requests(server, "WorkItemComplete").empty());
     EXPECT_FALSE(work.Exists("scripts/ran"));
 }
@@ -262,12 +271,13 @@ TEST_F(ServerFaults, DeeplyNestedWorkItemIsRefusedWithoutACrash)
     std::string deep;
     for (int i = 0; i < 100000; ++i)
         deep += "<x>";
-    SoapServer server(SoapServer::WorkItemScenario("<workitem id='wi-1'><task type='Setup'><parameter name='p'>" + deep +
-                                                   "</parameter></task></workitem>"));
+    SoapServer server(SoapServer::WorkItemScenario("<workitem id='wi-1'><task type='Setup'><parameter name='p'>" +
+                                                   deep + "</parameter></task></workitem>"));
     server.Start();
     const AgentResult result = RunAgainst(server);
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_NE(Errors().find("The work item nests elements more than 256 deep; it is not read"), std::string::npos) << Errors();
+    EXPECT_NE(Errors().find("The work item nests elements more than 256 deep; it is not read"), std::string::npos)
+        << Errors();
     EXPECT_TRUE(Requests(server, "WorkItemComplete").empty());
     EXPECT_FALSE(work.Exists("scripts/ran"));
 }
@@ -355,8 +365,8 @@ TEST_F(ServerFaults, IpAddressHostNeedsAnIpAddressSubjectAltName)
     {
         SCOPED_TRACE(certificate);
         Remove("agent.log");
-        SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-1", "Setup")), work / (certificate + std::string(".pem")),
-                          work / (certificate + std::string(".key")));
+        SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-1", "Setup")),
+                          work / (certificate + std::string(".pem")), work / (certificate + std::string(".key")));
         server.Start();
         const AgentResult result = RunAgainstOverTls(server);
         EXPECT_EQ(result.status, 1);
@@ -376,7 +386,8 @@ TEST_F(ServerFaults, OldCipherSuitesAreRefusedUnlessTheClientHomeAllowsThem)
 {
     ASSERT_TRUE(MakeCertificates({{"server", "/CN=server", "subjectAltName=IP:127.0.0.1"}}));
     // TLS 1.2 with RSA key exchange and CBC with SHA-1: no forward secrecy, no AEAD.
-    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-1", "Setup")), work / "server.pem", work / "server.key");
+    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-1", "Setup")), work / "server.pem",
+                      work / "server.key");
     server.RestrictTls("AES128-SHA", "TLSv1.2");
     server.Start();
     TrustTheCa();
@@ -426,7 +437,8 @@ TEST_F(ServerFaults, BrokenRepliesToTheReportKeepIt)
 TEST_F(Faults, ValueEncryptedUnderAnotherKeyFailsTheItemUnrun)
 {
     Script("Setup/01_run.sh", "touch ../ran\n");
-    work.Write("items/other.xml", WorkItemXml("wi-1", "Setup", {{"Secret", otherKeyCiphertext}, {"Secret.IsEncrypted", "true"}}));
+    work.Write("items/other.xml",
+               WorkItemXml("wi-1", "Setup", {{"Secret", otherKeyCiphertext}, {"Secret.IsEncrypted", "true"}}));
     const AgentResult result = RunItems({"items/other.xml"}, {"--response", "out.xml"});
     EXPECT_EQ(result.status, 0);
     const std::string error = "The value of the property 'secret' cannot be decrypted";

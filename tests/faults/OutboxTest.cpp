@@ -33,8 +33,8 @@ protected:
     int SignalDuringTheScript(const SoapServer& server, int signal, AgentResult& result)
     {
         Script("Setup/01_wait.sh", "echo $$ > ../group\nsleep 300\n");
-        RunningAgent agent({"--config", "conf/tarvel.properties", "--host", "127.0.0.1:" + std::to_string(server.Port()),
-                            "--name", "agent-1", "--script", "scripts"},
+        RunningAgent agent({"--config", "conf/tarvel.properties", "--host",
+                            "127.0.0.1:" + std::to_string(server.Port()), "--name", "agent-1", "--script", "scripts"},
                            work.Path());
         if (!WaitFor([this] { return !Poco::trim(Read("scripts/group")).empty(); }))
             return 0;

@@ -75,10 +75,11 @@ TEST_F(SecretsCanary, SecretStaysInThePropertiesFileOnEveryPath)
 
     // Refused before any script: the error names the property that cannot be written, never a value.
     work.Write("path", "filesystem-refused");
-    work.Write("items/refused.xml", WorkItemXml("wi-1", "Setup", {{"Secret", EncryptionHelpers_Encrypt(canary)},
-                                                                  {"Secret.IsEncrypted", "true"},
-                                                                  {"Broken", EncryptionHelpers_Encrypt("\x01")},
-                                                                  {"Broken.IsEncrypted", "true"}}));
+    work.Write("items/refused.xml", WorkItemXml("wi-1", "Setup",
+                                                {{"Secret", EncryptionHelpers_Encrypt(canary)},
+                                                 {"Secret.IsEncrypted", "true"},
+                                                 {"Broken", EncryptionHelpers_Encrypt("\x01")},
+                                                 {"Broken.IsEncrypted", "true"}}));
     const AgentResult refused = RunItems({"items/refused.xml"}, {"--response", "out.xml"});
     EXPECT_EQ(refused.status, 0);
     ExpectReport(Read("out.xml"), false, "The value of the property 'broken' cannot be written as XML");
@@ -90,8 +91,8 @@ TEST_F(SecretsCanary, SecretStaysInThePropertiesFileOnEveryPath)
     {
         const std::string path = "network-" + task.first;
         work.Write("path", path);
-        server.SetScenario(SoapServer::WorkItemScenario(WorkItemXml("wi-1", task.first, {{"Secret", EncryptionHelpers_Encrypt(canary)},
-                                                                     {"Secret.IsEncrypted", "true"}})));
+        server.SetScenario(SoapServer::WorkItemScenario(WorkItemXml(
+            "wi-1", task.first, {{"Secret", EncryptionHelpers_Encrypt(canary)}, {"Secret.IsEncrypted", "true"}})));
         const AgentResult result = RunAgainst(server);
         EXPECT_EQ(result.status, task.first == "reboot" ? 1 : 0) << path;
         ExpectReport(ReportOf(server.Requests().back()), task.first != "Fail", task.first == "Fail" ? "it broke" : "");

@@ -38,7 +38,8 @@ protected:
 
     void Connect(const SoapServer& server)
     {
-        dir.Write("axis2/axis2.xml", "<axisconfig name=\"Axis2/C\"><parameter name=\"SO_TIMEOUT\">10000</parameter></axisconfig>");
+        dir.Write("axis2/axis2.xml",
+                  "<axisconfig name=\"Axis2/C\"><parameter name=\"SO_TIMEOUT\">10000</parameter></axisconfig>");
         stub = axis2_stub_create_ProxyAgentService(env, (dir / "axis2").c_str(), server.Uri().c_str());
         ASSERT_NE(stub, nullptr) << axutil_error_get_message(env->error);
     }
@@ -47,8 +48,8 @@ protected:
     /// SOAP action, the reply's first body element returned (owned by the engine).
     axiom_node_t* Exchange(axiom_node_t* payload, const std::string& operation)
     {
-        auto* options = const_cast<axis2_options_t*>(
-            axis2_svc_client_get_options(axis2_stub_get_svc_client(stub, env), env));
+        auto* options =
+            const_cast<axis2_options_t*>(axis2_svc_client_get_options(axis2_stub_get_svc_client(stub, env), env));
         axutil_string_t* soapAction = axutil_string_create(env, (actionBase + operation).c_str());
         axis2_options_set_soap_action(options, env, soapAction);
         axis2_options_set_soap_version(options, env, AXIOM_SOAP11);
@@ -87,9 +88,11 @@ TEST_F(FurtherOperations, GetHostsManagedByAgentReadsTheHostList)
     server.Start();
     Connect(server);
 
-    adb_GetHostsManagedByAgent_t* request = adb_GetHostsManagedByAgent_create_with_values(env, (axis2_char_t*) "agent-7");
-    axiom_node_t* reply = Exchange(adb_GetHostsManagedByAgent_serialize(request, env, NULL, NULL, AXIS2_TRUE, NULL, NULL),
-                                   "GetHostsManagedByAgent");
+    adb_GetHostsManagedByAgent_t* request =
+        adb_GetHostsManagedByAgent_create_with_values(env, (axis2_char_t*)"agent-7");
+    axiom_node_t* reply =
+        Exchange(adb_GetHostsManagedByAgent_serialize(request, env, NULL, NULL, AXIS2_TRUE, NULL, NULL),
+                 "GetHostsManagedByAgent");
     adb_GetHostsManagedByAgent_free(request, env);
     ASSERT_NE(reply, nullptr);
     EXPECT_EQ(OnlyRequestArguments(server, "GetHostsManagedByAgent")->getValue<std::string>("proxyAgentId"), "agent-7");
@@ -121,13 +124,15 @@ TEST_F(FurtherOperations, HostListsOfOtherShapes)
     {
         server.SetScenario("{\"GetHostsManagedByAgent\": " + c.scenario + "}");
         adb_GetHostsManagedByAgent_t* request = adb_GetHostsManagedByAgent_create(env);
-        axiom_node_t* reply = Exchange(adb_GetHostsManagedByAgent_serialize(request, env, NULL, NULL, AXIS2_TRUE, NULL, NULL),
-                                       "GetHostsManagedByAgent");
+        axiom_node_t* reply =
+            Exchange(adb_GetHostsManagedByAgent_serialize(request, env, NULL, NULL, AXIS2_TRUE, NULL, NULL),
+                     "GetHostsManagedByAgent");
         adb_GetHostsManagedByAgent_free(request, env);
         ASSERT_NE(reply, nullptr) << c.scenario;
 
         adb_GetHostsManagedByAgentResponse_t* response = adb_GetHostsManagedByAgentResponse_create(env);
-        ASSERT_EQ(adb_GetHostsManagedByAgentResponse_deserialize(response, env, &reply, NULL, AXIS2_FALSE), AXIS2_SUCCESS);
+        ASSERT_EQ(adb_GetHostsManagedByAgentResponse_deserialize(response, env, &reply, NULL, AXIS2_FALSE),
+                  AXIS2_SUCCESS);
         adb_ArrayOfstring_t* hosts = adb_GetHostsManagedByAgentResponse_get_GetHostsManagedByAgentResult(response, env);
         if (c.hosts < 0)
             EXPECT_EQ(hosts, nullptr) << c.scenario;
@@ -149,7 +154,7 @@ TEST_F(FurtherOperations, GetHostStatusEchoesTheHostName)
     Connect(server);
 
     const std::string host = "web-01 <eu> & \"west\"";
-    adb_GetHostStatus_t* request = adb_GetHostStatus_create_with_values(env, (axis2_char_t*) host.c_str());
+    adb_GetHostStatus_t* request = adb_GetHostStatus_create_with_values(env, (axis2_char_t*)host.c_str());
     axiom_node_t* reply =
         Exchange(adb_GetHostStatus_serialize(request, env, NULL, NULL, AXIS2_TRUE, NULL, NULL), "GetHostStatus");
     adb_GetHostStatus_free(request, env);
@@ -170,9 +175,9 @@ TEST_F(FurtherOperations, SendCustomResponseDeliversTheGuidAndTheXml)
 
     const std::string id = "7c9e6679-7425-40de-944b-e07fc1f90ae7";
     // The content is added to the request tree, which the engine frees with the exchange.
-    axiom_node_t* content = axiom_node_create_from_buffer(env, (axis2_char_t*) "<report><state>done</state></report>");
-    adb_SendCustomResponse_t* request =
-        adb_SendCustomResponse_create_with_values(env, adb_guid_create_with_values(env, (axis2_char_t*) id.c_str()), content);
+    axiom_node_t* content = axiom_node_create_from_buffer(env, (axis2_char_t*)"<report><state>done</state></report>");
+    adb_SendCustomResponse_t* request = adb_SendCustomResponse_create_with_values(
+        env, adb_guid_create_with_values(env, (axis2_char_t*)id.c_str()), content);
     axiom_node_t* reply = Exchange(adb_SendCustomResponse_serialize(request, env, NULL, NULL, AXIS2_TRUE, NULL, NULL),
                                    "SendCustomResponse");
     adb_SendCustomResponse_free(request, env);
@@ -180,8 +185,9 @@ TEST_F(FurtherOperations, SendCustomResponseDeliversTheGuidAndTheXml)
 
     Poco::JSON::Object::Ptr args = OnlyRequestArguments(server, "SendCustomResponse");
     EXPECT_EQ(args->getValue<std::string>("id"), id);
-    EXPECT_NE(server.Requests()[0].body.find("<n:customResponse><report><state>done</state></report></n:customResponse>"),
-              std::string::npos)
+    EXPECT_NE(
+        server.Requests()[0].body.find("<n:customResponse><report><state>done</state></report></n:customResponse>"),
+        std::string::npos)
         << server.Requests()[0].body;
 
     adb_SendCustomResponseResponse_t* response = adb_SendCustomResponseResponse_create(env);

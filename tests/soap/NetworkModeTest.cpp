@@ -59,8 +59,9 @@ protected:
 TEST_F(NetworkMode, WorkItemIsFetchedRunAndReported)
 {
     Script("Setup/01_run.sh", "cp properties.xml ../seen.xml\necho 'from the script' >> tarvellog.txt\n");
-    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-7", "Setup", {{"HostName", "vm-01"}, {"Secret", EncryptionHelpers_Encrypt(canary)},
-                                                                {"Secret.IsEncrypted", "true"}})));
+    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml(
+        "wi-7", "Setup",
+        {{"HostName", "vm-01"}, {"Secret", EncryptionHelpers_Encrypt(canary)}, {"Secret.IsEncrypted", "true"}})));
     server.Start();
     const AgentResult result = RunAgainst(Host(server));
     EXPECT_EQ(result.status, 0) << Log();
@@ -74,19 +75,19 @@ TEST_F(NetworkMode, WorkItemIsFetchedRunAndReported)
     EXPECT_EQ(requests[1].operation, "WorkItemComplete");
     EXPECT_EQ(requests[1].soapAction, "\"http://orvex.example/Ostrel/OstrelProxyAgent/WorkItemComplete\"");
     EXPECT_EQ(ElementText(requests[1].body, "response"), "<workItemResponse id=\"wi-7\">\n"
-                                                          "\t<task type=\"Setup\">\n"
-                                                          "\t\t<result succeeded=\"true\">\n"
-                                                          "\t\t\t<message/>\n"
-                                                          "\t\t</result>\n"
-                                                          "\t</task>\n"
-                                                          "</workItemResponse>\n");
+                                                         "\t<task type=\"Setup\">\n"
+                                                         "\t\t<result succeeded=\"true\">\n"
+                                                         "\t\t\t<message/>\n"
+                                                         "\t\t</result>\n"
+                                                         "\t</task>\n"
+                                                         "</workItemResponse>\n");
 
     EXPECT_NE(Read("scripts/seen.xml").find(canary), std::string::npos);
     EXPECT_TRUE(Logged("Information", "The Orvex endpoint is http://" + Host(server) + "/Ostrel2."));
     EXPECT_TRUE(Logged("Information", "from the script"));
     EXPECT_TRUE(Logged("Information", "Successfully sent the work item response for id=wi-7"));
-    for (const std::string& text : {Log(), Read("tarvel-axis.log"), result.out, result.err, Read("scripts/workitem.xml"),
-                                    requests[0].body, requests[1].body})
+    for (const std::string& text : {Log(), Read("tarvel-axis.log"), result.out, result.err,
+                                    Read("scripts/workitem.xml"), requests[0].body, requests[1].body})
         EXPECT_EQ(text.find(canary), std::string::npos);
 }
 
@@ -158,9 +159,9 @@ TEST_F(NetworkMode, FaultAndHttpErrorAreFailedExchanges)
 {
     SoapServer server;
     server.Start();
-    for (const std::string scenario : {"{\"GetWorkItem\": {\"fault\": {\"code\": \"soap:Server\", \"string\": \"database down\"}}}",
-                                       "{\"GetWorkItem\": {\"httpStatus\": 500, \"body\": \"oops\"}}",
-                                       "{\"GetWorkItem\": {\"garbage\": true}}"})
+    for (const std::string scenario :
+         {"{\"GetWorkItem\": {\"fault\": {\"code\": \"soap:Server\", \"string\": \"database down\"}}}",
+          "{\"GetWorkItem\": {\"httpStatus\": 500, \"body\": \"oops\"}}", "{\"GetWorkItem\": {\"garbage\": true}}"})
     {
         Remove("agent.log");
         server.SetScenario(scenario);
@@ -172,7 +173,8 @@ TEST_F(NetworkMode, FaultAndHttpErrorAreFailedExchanges)
 
 TEST_F(NetworkMode, SilentServerIsAbandonedAfterTheTimeout)
 {
-    work.Write("axis2/axis2.xml", "<axisconfig name=\"Axis2/C\"><parameter name=\"SO_TIMEOUT\">1500</parameter></axisconfig>");
+    work.Write("axis2/axis2.xml",
+               "<axisconfig name=\"Axis2/C\"><parameter name=\"SO_TIMEOUT\">1500</parameter></axisconfig>");
     SoapServer server("{\"GetWorkItem\": {\"hang\": true}}");
     server.Start();
     const auto start = std::chrono::steady_clock::now();
@@ -198,12 +200,15 @@ TEST_F(NetworkMode, MalformedClientHomeStopsTheStart)
 TEST_F(NetworkMode, FailedCompletionIsKeptAndKeepsTheStatus)
 {
     work.Write("scripts/Setup/.keep", "");
-    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-9", "Setup"), "{\"httpStatus\": 503, \"body\": \"busy\"}"));
+    SoapServer server(
+        SoapServer::WorkItemScenario(WorkItemXml("wi-9", "Setup"), "{\"httpStatus\": 503, \"body\": \"busy\"}"));
     server.Start();
     const AgentResult result = RunAgainst(Host(server));
     EXPECT_EQ(result.status, 0);
-    EXPECT_NE(Log().find("Warning|The work item response for id=wi-9 did not reach the server (HTTP transport error: HTTP 503"),
-              std::string::npos)
+    EXPECT_NE(
+        Log().find(
+            "Warning|The work item response for id=wi-9 did not reach the server (HTTP transport error: HTTP 503"),
+        std::string::npos)
         << Log();
     EXPECT_EQ(Log().find("Successfully sent"), std::string::npos) << Log();
     EXPECT_EQ(server.Requests().size(), 2u);
@@ -213,7 +218,9 @@ TEST_F(NetworkMode, FailedCompletionIsKeptAndKeepsTheStatus)
 TEST_F(NetworkMode, HttpsNeedsTheServersCertificate)
 {
     // A private CA and a server certificate for localhost, made for this test.
-    const std::string make = "cd '" + work.Path() + "' && "
+    const std::string make =
+        "cd '" + work.Path() +
+        "' && "
         "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=TestCA -keyout ca.key -out ca.pem 2>/dev/null && "
         "openssl req -newkey rsa:2048 -nodes -subj /CN=localhost -keyout server.key -out server.csr 2>/dev/null && "
         "printf 'subjectAltName=DNS:localhost,IP:127.0.0.1\\n' > san.ext && "
@@ -221,7 +228,8 @@ TEST_F(NetworkMode, HttpsNeedsTheServersCertificate)
         "-out server.pem 2>/dev/null";
     ASSERT_EQ(std::system(make.c_str()), 0);
     work.Write("scripts/Setup/.keep", "");
-    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-10", "Setup")), work / "server.pem", work / "server.key");
+    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-10", "Setup")), work / "server.pem",
+                      work / "server.key");
     server.Start();
     const std::string host = "localhost:" + std::to_string(server.Port());
 
@@ -231,8 +239,8 @@ TEST_F(NetworkMode, HttpsNeedsTheServersCertificate)
     EXPECT_TRUE(server.Requests().empty());
 
     work.Write("axis2/axis2.xml", "<axisconfig name=\"Axis2/C\"><transportSender name=\"https\">"
-                                  "<parameter name=\"SERVER_CERT\">" + (work / "ca.pem") +
-                                  "</parameter></transportSender></axisconfig>");
+                                  "<parameter name=\"SERVER_CERT\">" +
+                                      (work / "ca.pem") + "</parameter></transportSender></axisconfig>");
     Remove("agent.log");
     result = RunAgainst(host, {"--ssl"});
     EXPECT_EQ(result.status, 0) << Log();

@@ -8,27 +8,30 @@
 #include <string>
 #include <vector>
 
-namespace Poco {
+namespace Poco
+{
 class Pipe;
 class ProcessHandle;
-}  // namespace Poco
+} // namespace Poco
 
-class SoapServer {
+class SoapServer
+{
 public:
     // One request as it reached /Ostrel2.
-    struct Request {
-        std::string operation;    // the operation node-soap dispatches to; empty if none matches
-        std::string soapAction;   // raw SOAPAction header, quotes included; empty if absent
-        std::string contentType;  // raw Content-Type header; empty if absent
-        std::string body;         // request body exactly as received
-        std::string args;         // node-soap's parsed arguments as JSON text, "null" if unparsable
+    struct Request
+    {
+        std::string operation;   // the operation node-soap dispatches to; empty if none matches
+        std::string soapAction;  // raw SOAPAction header, quotes included; empty if absent
+        std::string contentType; // raw Content-Type header; empty if absent
+        std::string body;        // request body exactly as received
+        std::string args;        // node-soap's parsed arguments as JSON text, "null" if unparsable
     };
 
     // scenarioJson: object keyed by operation name (format in server.js). With a
     // certificate and key (PEM files) the server speaks HTTPS.
     explicit SoapServer(const std::string& scenarioJson = "{}", const std::string& tlsCertPath = "",
                         const std::string& tlsKeyPath = "");
-    ~SoapServer();  // kills the server and removes its files
+    ~SoapServer(); // kills the server and removes its files
 
     SoapServer(const SoapServer&) = delete;
     SoapServer& operator=(const SoapServer&) = delete;
@@ -38,8 +41,11 @@ public:
     void RestrictTls(const std::string& ciphers, const std::string& maxVersion);
 
     void Start();
-    unsigned short Port() const { return port_; }
-    std::string Uri() const;  // http(s)://127.0.0.1:<port>/Ostrel2
+    unsigned short Port() const
+    {
+        return port_;
+    }
+    std::string Uri() const; // http(s)://127.0.0.1:<port>/Ostrel2
 
     // Takes effect from the next request on; throws std::invalid_argument on bad JSON.
     void SetScenario(const std::string& scenarioJson);

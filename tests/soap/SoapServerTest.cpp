@@ -28,30 +28,37 @@
 #include <sstream>
 #include <string>
 
-namespace {
+namespace
+{
 
 const std::string kNs = "http://orvex.example/Ostrel";
 const std::string kEnvNs = "http://schemas.xmlsoap.org/soap/envelope/";
 const std::string kXsiNs = "http://www.w3.org/2001/XMLSchema-instance";
 const std::string kGetWorkItemAction = "\"http://orvex.example/Ostrel/OstrelProxyAgent/GetWorkItem\"";
 
-std::string GetWorkItemEnvelope(const std::string& agentId) {
+std::string GetWorkItemEnvelope(const std::string& agentId)
+{
     return "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
            "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body>"
-           "<o:GetWorkItem xmlns:o=\"" + kNs + "\"><o:agentID>" + agentId + "</o:agentID></o:GetWorkItem>"
+           "<o:GetWorkItem xmlns:o=\"" +
+           kNs + "\"><o:agentID>" + agentId +
+           "</o:agentID></o:GetWorkItem>"
            "</s:Body></s:Envelope>";
 }
 
-struct Reply {
+struct Reply
+{
     int status = 0;
     std::string contentType;
     std::string body;
 };
 
 Reply Exchange(Poco::Net::HTTPClientSession& session, const std::string& method, const std::string& path,
-               const std::string& soapAction, const std::string& body) {
+               const std::string& soapAction, const std::string& body)
+{
     Poco::Net::HTTPRequest req(method, path, Poco::Net::HTTPMessage::HTTP_1_1);
-    if (method == Poco::Net::HTTPRequest::HTTP_POST) {
+    if (method == Poco::Net::HTTPRequest::HTTP_POST)
+    {
         req.setContentType("text/xml; charset=utf-8");
         req.set("SOAPAction", soapAction);
         req.setContentLength(static_cast<std::streamsize>(body.size()));
@@ -66,26 +73,29 @@ Reply Exchange(Poco::Net::HTTPClientSession& session, const std::string& method,
     return r;
 }
 
-Reply Post(const SoapServer& server, const std::string& soapAction, const std::string& body,
-           int timeoutSeconds = 10) {
+Reply Post(const SoapServer& server, const std::string& soapAction, const std::string& body, int timeoutSeconds = 10)
+{
     Poco::Net::HTTPClientSession session("127.0.0.1", server.Port());
     session.setTimeout(Poco::Timespan(timeoutSeconds, 0));
     return Exchange(session, Poco::Net::HTTPRequest::HTTP_POST, "/Ostrel2", soapAction, body);
 }
 
-Poco::AutoPtr<Poco::XML::Document> Parse(const std::string& xml) {
-    Poco::XML::DOMParser parser;  // namespace-aware: undeclared prefixes fail here
+Poco::AutoPtr<Poco::XML::Document> Parse(const std::string& xml)
+{
+    Poco::XML::DOMParser parser; // namespace-aware: undeclared prefixes fail here
     return parser.parseString(xml);
 }
 
 // The only element of that name in the document, or null.
-Poco::XML::Element* Only(Poco::XML::Document& doc, const std::string& ns, const std::string& local) {
+Poco::XML::Element* Only(Poco::XML::Document& doc, const std::string& ns, const std::string& local)
+{
     Poco::AutoPtr<Poco::XML::NodeList> list = doc.getElementsByTagNameNS(ns, local);
     EXPECT_LE(list->length(), 1u) << local;
     return list->length() == 1 ? static_cast<Poco::XML::Element*>(list->item(0)) : nullptr;
 }
 
-TEST(SoapServer, StartsOnAFreePortServesTheWsdlAndDiesWithTheFixture) {
+TEST(SoapServer, StartsOnAFreePortServesTheWsdlAndDiesWithTheFixture)
+{
     unsigned short port = 0;
     {
         SoapServer server;
@@ -101,11 +111,11 @@ TEST(SoapServer, StartsOnAFreePortServesTheWsdlAndDiesWithTheFixture) {
     }
     Poco::Net::HTTPClientSession session("127.0.0.1", port);
     session.setTimeout(Poco::Timespan(2, 0));
-    EXPECT_THROW(Exchange(session, Poco::Net::HTTPRequest::HTTP_GET, "/Ostrel2?wsdl", "", ""),
-                 Poco::Net::NetException);
+    EXPECT_THROW(Exchange(session, Poco::Net::HTTPRequest::HTTP_GET, "/Ostrel2?wsdl", "", ""), Poco::Net::NetException);
 }
 
-TEST(SoapServer, WorkItemTravelsEscapedAndTheRequestIsRecorded) {
+TEST(SoapServer, WorkItemTravelsEscapedAndTheRequestIsRecorded)
+{
     const std::string workItem = "<?xml version=\"1.0\"?><workitem id=\"1\">a &amp; b</workitem>";
     Poco::JSON::Object scenario;
     Poco::JSON::Object entry;
@@ -135,7 +145,8 @@ TEST(SoapServer, WorkItemTravelsEscapedAndTheRequestIsRecorded) {
     EXPECT_EQ(args->getValue<std::string>("agentID"), "agent-7");
 }
 
-TEST(SoapServer, NilEmptyAndMissingResultsFollowTheScenarioOfTheMoment) {
+TEST(SoapServer, NilEmptyAndMissingResultsFollowTheScenarioOfTheMoment)
+{
     SoapServer server(R"({"GetWorkItem": {"nil": true}})");
     server.Start();
 
@@ -151,14 +162,15 @@ TEST(SoapServer, NilEmptyAndMissingResultsFollowTheScenarioOfTheMoment) {
     EXPECT_FALSE(result->hasAttributeNS(kXsiNs, "nil"));
     EXPECT_EQ(result->innerText(), "");
 
-    server.SetScenario("{}");  // GetWorkItem then answers without a result: no work
+    server.SetScenario("{}"); // GetWorkItem then answers without a result: no work
     auto missing = Parse(Post(server, kGetWorkItemAction, GetWorkItemEnvelope("a")).body);
     EXPECT_NE(Only(*missing, kNs, "GetWorkItemResponse"), nullptr);
     EXPECT_EQ(Only(*missing, kNs, "GetWorkItemResult"), nullptr);
     EXPECT_EQ(server.Requests().size(), 3u);
 }
 
-TEST(SoapServer, FaultIsASoap11FaultWithStatus500) {
+TEST(SoapServer, FaultIsASoap11FaultWithStatus500)
+{
     SoapServer server(R"({"GetWorkItem": {"fault": {"code": "soap:Server", "string": "no <work>"}}})");
     server.Start();
     const Reply reply = Post(server, kGetWorkItemAction, GetWorkItemEnvelope("a"));
@@ -172,7 +184,8 @@ TEST(SoapServer, FaultIsASoap11FaultWithStatus500) {
     EXPECT_EQ(fault->getChildElement("faultstring")->innerText(), "no <work>");
 }
 
-TEST(SoapServer, HttpStatusIsAPlainHttpError) {
+TEST(SoapServer, HttpStatusIsAPlainHttpError)
+{
     SoapServer server(R"({"GetWorkItem": {"httpStatus": 503, "body": "Service Unavailable"}})");
     server.Start();
     const Reply reply = Post(server, kGetWorkItemAction, GetWorkItemEnvelope("a"));
@@ -181,7 +194,8 @@ TEST(SoapServer, HttpStatusIsAPlainHttpError) {
     EXPECT_EQ(reply.contentType.find("xml"), std::string::npos);
 }
 
-TEST(SoapServer, HangNeverAnswersButIsRecorded) {
+TEST(SoapServer, HangNeverAnswersButIsRecorded)
+{
     SoapServer server(R"({"GetWorkItem": {"hang": true}})");
     server.Start();
     EXPECT_THROW(Post(server, kGetWorkItemAction, GetWorkItemEnvelope("a"), 1), Poco::TimeoutException);
@@ -189,19 +203,20 @@ TEST(SoapServer, HangNeverAnswersButIsRecorded) {
     EXPECT_EQ(server.Requests()[0].operation, "GetWorkItem");
 }
 
-TEST(SoapServer, ServesHttpsWithTheGivenCertificate) {
+TEST(SoapServer, ServesHttpsWithTheGivenCertificate)
+{
     const std::string dir = Poco::TemporaryFile::tempName();
     Poco::File(dir).createDirectories();
     Poco::TemporaryFile::registerForDeletion(dir);
     const std::string cert = dir + "/cert.pem";
     const std::string key = dir + "/key.pem";
-    Poco::Pipe quiet;  // openssl's progress dots would only clutter the test log
-    const int rc = Poco::Process::launch("openssl",
-                                         {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
-                                          "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1",
-                                          "-keyout", key, "-out", cert},
-                                         nullptr, nullptr, &quiet)
-                       .wait();
+    Poco::Pipe quiet; // openssl's progress dots would only clutter the test log
+    const int rc =
+        Poco::Process::launch("openssl",
+                              {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj", "/CN=127.0.0.1",
+                               "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", cert},
+                              nullptr, nullptr, &quiet)
+            .wait();
     ASSERT_EQ(rc, 0) << "the openssl command failed to make a test certificate";
 
     SoapServer server(R"({"GetWorkItem": {"result": "<workitem id=\"2\"/>"}})", cert, key);
@@ -223,4 +238,4 @@ TEST(SoapServer, ServesHttpsWithTheGivenCertificate) {
     Poco::Net::uninitializeSSL();
 }
 
-}  // namespace
+} // namespace

@@ -59,7 +59,11 @@ struct Api
     axiom_node_t* (*serialize)(T*, const axutil_env_t*, axiom_node_t*, axiom_element_t*, int, axutil_hash_t*, int*);
     axis2_status_t (*deserialize)(T*, const axutil_env_t*, axiom_node_t**, axis2_bool_t*, axis2_bool_t);
 };
-#define API(B) Api<adb_##B##_t>{adb_##B##_create, adb_##B##_free, adb_##B##_serialize, adb_##B##_deserialize}
+#define API(B) \
+    Api<adb_##B##_t> \
+    { \
+        adb_##B##_create, adb_##B##_free, adb_##B##_serialize, adb_##B##_deserialize \
+    }
 
 class AllBindings : public ::testing::Test
 {
@@ -145,26 +149,26 @@ std::string NilElement(const std::string& name, const std::string& ns = ser)
 
 // Writes `value` with the element binding B, expects `text` as content, reads it back and
 // expects the same value.
-#define EXPECT_NUMBER_ROUND_TRIP(B, name, value, text)                                                   \
-    do                                                                                                   \
-    {                                                                                                    \
-        std::string xml;                                                                                 \
-        adb_##B##_t* back = RoundTrip(API(B), adb_##B##_create_with_values(env, value), &xml);           \
-        EXPECT_EQ(xml, Element(name, text));                                                             \
-        ASSERT_NE(back, nullptr) << xml;                                                                 \
-        EXPECT_FALSE(adb_##B##_is_##B##_nil(back, env));                                                 \
-        EXPECT_EQ(adb_##B##_get_##B(back, env), value) << xml;                                           \
-        adb_##B##_free(back, env);                                                                       \
+#define EXPECT_NUMBER_ROUND_TRIP(B, name, value, text) \
+    do \
+    { \
+        std::string xml; \
+        adb_##B##_t* back = RoundTrip(API(B), adb_##B##_create_with_values(env, value), &xml); \
+        EXPECT_EQ(xml, Element(name, text)); \
+        ASSERT_NE(back, nullptr) << xml; \
+        EXPECT_FALSE(adb_##B##_is_##B##_nil(back, env)); \
+        EXPECT_EQ(adb_##B##_get_##B(back, env), value) << xml; \
+        adb_##B##_free(back, env); \
     } while (0)
 
 TEST_F(AllBindings, NumbersAtTheirLimitsRoundTrip)
 {
-    EXPECT_NUMBER_ROUND_TRIP(byte, "byte", (axis2_byte_t) -128, "-128");
-    EXPECT_NUMBER_ROUND_TRIP(byte, "byte", (axis2_byte_t) 127, "127");
-    EXPECT_NUMBER_ROUND_TRIP(unsignedByte, "unsignedByte", (axis2_unsigned_byte_t) 255, "255");
-    EXPECT_NUMBER_ROUND_TRIP(_short, "short", (short) -32768, "-32768");
-    EXPECT_NUMBER_ROUND_TRIP(_short, "short", (short) 32767, "32767");
-    EXPECT_NUMBER_ROUND_TRIP(unsignedShort, "unsignedShort", (unsigned short) 65535, "65535");
+    EXPECT_NUMBER_ROUND_TRIP(byte, "byte", (axis2_byte_t)-128, "-128");
+    EXPECT_NUMBER_ROUND_TRIP(byte, "byte", (axis2_byte_t)127, "127");
+    EXPECT_NUMBER_ROUND_TRIP(unsignedByte, "unsignedByte", (axis2_unsigned_byte_t)255, "255");
+    EXPECT_NUMBER_ROUND_TRIP(_short, "short", (short)-32768, "-32768");
+    EXPECT_NUMBER_ROUND_TRIP(_short, "short", (short)32767, "32767");
+    EXPECT_NUMBER_ROUND_TRIP(unsignedShort, "unsignedShort", (unsigned short)65535, "65535");
     EXPECT_NUMBER_ROUND_TRIP(int, "int", std::numeric_limits<int>::min(), "-2147483648");
     EXPECT_NUMBER_ROUND_TRIP(int, "int", std::numeric_limits<int>::max(), "2147483647");
     EXPECT_NUMBER_ROUND_TRIP(unsignedInt, "unsignedInt", 4294967295u, "4294967295");
@@ -181,7 +185,8 @@ TEST_F(AllBindings, NumbersAtTheirLimitsRoundTrip)
     EXPECT_EQ(adb__double_get__double(largest, env), -DBL_MAX);
     adb__double_free(largest, env);
 
-    adb__charE0_t* letter = RoundTrip(API(_charE0), adb__charE0_create_with_values(env, adb__char_create_with_values(env, 65)));
+    adb__charE0_t* letter =
+        RoundTrip(API(_charE0), adb__charE0_create_with_values(env, adb__char_create_with_values(env, 65)));
     ASSERT_NE(letter, nullptr);
     EXPECT_EQ(adb__char_get__char(adb__charE0_get__char(letter, env), env), 65);
     adb__charE0_free(letter, env);
@@ -213,7 +218,7 @@ TEST_F(AllBindings, BooleansAreWrittenAsWordsAndReadCaseInsensitively)
 TEST_F(AllBindings, TextsAreEscapedAndUrisLoseTheirUserInformation)
 {
     std::string xml;
-    adb_string_t* text = RoundTrip(API(string), adb_string_create_with_values(env, (axis2_char_t*) "<a & \"b\">"), &xml);
+    adb_string_t* text = RoundTrip(API(string), adb_string_create_with_values(env, (axis2_char_t*)"<a & \"b\">"), &xml);
     EXPECT_EQ(xml, Element("string", "&lt;a &amp; &quot;b&quot;&gt;"));
     ASSERT_NE(text, nullptr);
     EXPECT_STREQ(adb_string_get_string(text, env), "<a & \"b\">");
@@ -254,10 +259,11 @@ TEST_F(AllBindings, ObjectValuesRoundTrip)
     unsigned char* plain =
         axutil_base64_binary_get_plain_binary(adb_base64Binary_get_base64Binary(binary, env), env, &length);
     ASSERT_EQ(length, 4);
-    EXPECT_EQ(std::string((char*) plain, 4), std::string((const char*) bytes, 4));
+    EXPECT_EQ(std::string((char*)plain, 4), std::string((const char*)bytes, 4));
     adb_base64Binary_free(binary, env);
 
-    adb_duration_t* span = adb_duration_create_with_values(env, axutil_duration_create_from_string(env, "-P3DT4H5M6.5S"));
+    adb_duration_t* span =
+        adb_duration_create_with_values(env, axutil_duration_create_from_string(env, "-P3DT4H5M6.5S"));
     adb_durationE2_t* duration = RoundTrip(API(durationE2), adb_durationE2_create_with_values(env, span), &xml);
     EXPECT_EQ(xml, Element("duration", "-P3DT4H5M6.5S"));
     ASSERT_NE(duration, nullptr);
@@ -267,9 +273,11 @@ TEST_F(AllBindings, ObjectValuesRoundTrip)
     EXPECT_EQ(axutil_duration_get_seconds(value, env), 6.5);
     adb_durationE2_free(duration, env);
 
-    adb_guidE1_t* guid = RoundTrip(
-        API(guidE1), adb_guidE1_create_with_values(env, adb_guid_create_with_values(env, (axis2_char_t*) "0f8fad5b-d9cb-469f-a165-70867728950e")),
-        &xml);
+    adb_guidE1_t* guid =
+        RoundTrip(API(guidE1),
+                  adb_guidE1_create_with_values(
+                      env, adb_guid_create_with_values(env, (axis2_char_t*)"0f8fad5b-d9cb-469f-a165-70867728950e")),
+                  &xml);
     EXPECT_EQ(xml, Element("guid", "0f8fad5b-d9cb-469f-a165-70867728950e"));
     ASSERT_NE(guid, nullptr);
     EXPECT_STREQ(adb_guid_get_guid(adb_guidE1_get_guid(guid, env), env), "0f8fad5b-d9cb-469f-a165-70867728950e");
@@ -280,7 +288,8 @@ TEST_F(AllBindings, QNamesCarryAGeneratedPrefixForTheirNamespace)
 {
     std::string xml;
     adb_QName_t* qname = RoundTrip(
-        API(QName), adb_QName_create_with_values(env, axutil_qname_create(env, "running", "urn:orvex:state", NULL)), &xml);
+        API(QName), adb_QName_create_with_values(env, axutil_qname_create(env, "running", "urn:orvex:state", NULL)),
+        &xml);
     EXPECT_EQ(xml, "<n:QName xmlns:n=\"" + ser + "\" xmlns:q0=\"urn:orvex:state\">q0:running</n:QName>");
     ASSERT_NE(qname, nullptr);
     axutil_qname_t* read = adb_QName_get_QName(qname, env);
@@ -305,7 +314,7 @@ TEST_F(AllBindings, QNamesCarryAGeneratedPrefixForTheirNamespace)
     adb_QName_t* value = adb_QName_create_with_values(env, axutil_qname_create(env, "x", "urn:y", NULL));
     adb_QName_declare_parent_namespaces(value, env, parent, namespaces, &next);
     EXPECT_EQ(next, 4);
-    axis2_char_t* prefix = (axis2_char_t*) axutil_hash_get(namespaces, "urn:y", AXIS2_HASH_KEY_STRING);
+    axis2_char_t* prefix = (axis2_char_t*)axutil_hash_get(namespaces, "urn:y", AXIS2_HASH_KEY_STRING);
     EXPECT_STREQ(prefix, "q3");
     AXIS2_FREE(env->allocator, prefix);
     axutil_hash_free(namespaces, env);
@@ -317,7 +326,8 @@ TEST_F(AllBindings, QNamesCarryAGeneratedPrefixForTheirNamespace)
 
 TEST_F(AllBindings, AnyTypeHoldsANodeWithoutOwningIt)
 {
-    axiom_node_t* content = axiom_node_create_from_buffer(env, (axis2_char_t*) "<r:report xmlns:r=\"urn:r\">ok</r:report>");
+    axiom_node_t* content =
+        axiom_node_create_from_buffer(env, (axis2_char_t*)"<r:report xmlns:r=\"urn:r\">ok</r:report>");
     adb_anyType_t* any = adb_anyType_create_with_values(env, content);
     std::string xml;
     adb_anyType_t* back = RoundTrip(API(anyType), any, &xml); // the serialized tree took the node along
@@ -325,7 +335,7 @@ TEST_F(AllBindings, AnyTypeHoldsANodeWithoutOwningIt)
     ASSERT_NE(back, nullptr);
     axiom_node_t* read = adb_anyType_get_anyType(back, env);
     ASSERT_NE(read, nullptr);
-    EXPECT_STREQ(axiom_element_get_localname((axiom_element_t*) axiom_node_get_data_element(read, env), env), "report");
+    EXPECT_STREQ(axiom_element_get_localname((axiom_element_t*)axiom_node_get_data_element(read, env), env), "report");
     adb_anyType_free(back, env); // the node stays in the parsed tree, freed with it
 }
 
@@ -380,31 +390,36 @@ TEST_F(AllBindings, StringMessagesRoundTrip)
     const std::string value = "web-01 <primary> & \"backup\"";
     std::string xml;
 
-    adb_GetHostStatus_t* status = RoundTrip(API(GetHostStatus), adb_GetHostStatus_create_with_values(env, (axis2_char_t*) value.c_str()), &xml);
-    EXPECT_EQ(xml, Element("GetHostStatus", "<n:hostName>web-01 &lt;primary&gt; &amp; &quot;backup&quot;</n:hostName>", svc));
+    adb_GetHostStatus_t* status =
+        RoundTrip(API(GetHostStatus), adb_GetHostStatus_create_with_values(env, (axis2_char_t*)value.c_str()), &xml);
+    EXPECT_EQ(
+        xml, Element("GetHostStatus", "<n:hostName>web-01 &lt;primary&gt; &amp; &quot;backup&quot;</n:hostName>", svc));
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(adb_GetHostStatus_get_hostName(status, env), value);
     adb_GetHostStatus_free(status, env);
 
-    adb_GetHostStatusResponse_t* result =
-        RoundTrip(API(GetHostStatusResponse), adb_GetHostStatusResponse_create_with_values(env, (axis2_char_t*) value.c_str()));
+    adb_GetHostStatusResponse_t* result = RoundTrip(
+        API(GetHostStatusResponse), adb_GetHostStatusResponse_create_with_values(env, (axis2_char_t*)value.c_str()));
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(adb_GetHostStatusResponse_get_GetHostStatusResult(result, env), value);
     adb_GetHostStatusResponse_free(result, env);
 
     adb_GetHostsManagedByAgent_t* hosts =
-        RoundTrip(API(GetHostsManagedByAgent), adb_GetHostsManagedByAgent_create_with_values(env, (axis2_char_t*) value.c_str()), &xml);
+        RoundTrip(API(GetHostsManagedByAgent),
+                  adb_GetHostsManagedByAgent_create_with_values(env, (axis2_char_t*)value.c_str()), &xml);
     EXPECT_NE(xml.find("<n:proxyAgentId>"), std::string::npos) << xml;
     ASSERT_NE(hosts, nullptr);
     EXPECT_EQ(adb_GetHostsManagedByAgent_get_proxyAgentId(hosts, env), value);
     adb_GetHostsManagedByAgent_free(hosts, env);
 
-    adb_SendHostUpdate_t* update = RoundTrip(API(SendHostUpdate), adb_SendHostUpdate_create_with_values(env, (axis2_char_t*) value.c_str()));
+    adb_SendHostUpdate_t* update =
+        RoundTrip(API(SendHostUpdate), adb_SendHostUpdate_create_with_values(env, (axis2_char_t*)value.c_str()));
     ASSERT_NE(update, nullptr);
     EXPECT_EQ(adb_SendHostUpdate_get_message(update, env), value);
     adb_SendHostUpdate_free(update, env);
 
-    adb_SendPingResponse_t* ping = RoundTrip(API(SendPingResponse), adb_SendPingResponse_create_with_values(env, NULL), &xml);
+    adb_SendPingResponse_t* ping =
+        RoundTrip(API(SendPingResponse), adb_SendPingResponse_create_with_values(env, NULL), &xml);
     EXPECT_EQ(xml, Element("SendPingResponse", "", svc));
     ASSERT_NE(ping, nullptr);
     EXPECT_TRUE(adb_SendPingResponse_is_message_nil(ping, env));
@@ -416,7 +431,8 @@ TEST_F(AllBindings, EmptyResponsesAcceptAnyReply)
     adb_SendHostUpdateResponse_t* update = adb_SendHostUpdateResponse_create(env);
     EXPECT_EQ(Xml(API(SendHostUpdateResponse), update), Element("SendHostUpdateResponse", "", svc));
     adb_SendHostUpdateResponse_free(update, env);
-    for (const std::string& reply : {std::string("<anything xmlns='urn:x'/>"), Element("SendPingResponseResponse", "", svc)})
+    for (const std::string& reply :
+         {std::string("<anything xmlns='urn:x'/>"), Element("SendPingResponseResponse", "", svc)})
     {
         adb_SendPingResponseResponse_t* ping = Read(API(SendPingResponseResponse), reply);
         EXPECT_NE(ping, nullptr) << reply;
@@ -465,12 +481,12 @@ TEST_F(AllBindings, HostListsSkipNilItemsAndStopAtAnotherElement)
     adb_GetHostsManagedByAgentResponse_free(response, env);
 
     // Items are taken up to the first element of another name; a nil item stays as a NULL entry.
-    adb_GetHostsManagedByAgentResponse_t* partial = Read(
-        API(GetHostsManagedByAgentResponse),
-        "<r:GetHostsManagedByAgentResponse xmlns:r='" + svc + "' xmlns:a='" + arr + "' xmlns:i='" + xsi +
-            "'><r:GetHostsManagedByAgentResult>\n  <a:string>one</a:string>\n  <a:string i:nil='true'/>"
-            "<a:other>x</a:other><a:string>late</a:string></r:GetHostsManagedByAgentResult>"
-            "</r:GetHostsManagedByAgentResponse>");
+    adb_GetHostsManagedByAgentResponse_t* partial =
+        Read(API(GetHostsManagedByAgentResponse),
+             "<r:GetHostsManagedByAgentResponse xmlns:r='" + svc + "' xmlns:a='" + arr + "' xmlns:i='" + xsi +
+                 "'><r:GetHostsManagedByAgentResult>\n  <a:string>one</a:string>\n  <a:string i:nil='true'/>"
+                 "<a:other>x</a:other><a:string>late</a:string></r:GetHostsManagedByAgentResult>"
+                 "</r:GetHostsManagedByAgentResponse>");
     ASSERT_NE(partial, nullptr);
     read = adb_GetHostsManagedByAgentResponse_get_GetHostsManagedByAgentResult(partial, env);
     ASSERT_EQ(adb_ArrayOfstring_sizeof_string(read, env), 2);
@@ -479,10 +495,10 @@ TEST_F(AllBindings, HostListsSkipNilItemsAndStopAtAnotherElement)
     adb_GetHostsManagedByAgentResponse_free(partial, env);
 
     // A nil result is no list at all.
-    adb_GetHostsManagedByAgentResponse_t* nil = Read(
-        API(GetHostsManagedByAgentResponse),
-        "<GetHostsManagedByAgentResponse xmlns='" + svc + "' xmlns:i='" + xsi +
-            "'><GetHostsManagedByAgentResult i:nil='true'/></GetHostsManagedByAgentResponse>");
+    adb_GetHostsManagedByAgentResponse_t* nil =
+        Read(API(GetHostsManagedByAgentResponse),
+             "<GetHostsManagedByAgentResponse xmlns='" + svc + "' xmlns:i='" + xsi +
+                 "'><GetHostsManagedByAgentResult i:nil='true'/></GetHostsManagedByAgentResponse>");
     ASSERT_NE(nil, nullptr);
     EXPECT_TRUE(adb_GetHostsManagedByAgentResponse_is_GetHostsManagedByAgentResult_nil(nil, env));
     adb_GetHostsManagedByAgentResponse_free(nil, env);
@@ -492,7 +508,8 @@ TEST_F(AllBindings, HostListsSkipNilItemsAndStopAtAnotherElement)
     axutil_array_list_add(names, env, axutil_strdup(env, "solo"));
     adb_ArrayOfstring_t* whole = adb_ArrayOfstring_create_with_values(env, names);
     EXPECT_EQ(adb_ArrayOfstring_get_string(whole, env), names);
-    adb_ArrayOfstringE3_t* element = RoundTrip(API(ArrayOfstringE3), adb_ArrayOfstringE3_create_with_values(env, whole), &xml);
+    adb_ArrayOfstringE3_t* element =
+        RoundTrip(API(ArrayOfstringE3), adb_ArrayOfstringE3_create_with_values(env, whole), &xml);
     EXPECT_EQ(xml, Element("ArrayOfstring", "<n:string>solo</n:string>", arr));
     ASSERT_NE(element, nullptr);
     EXPECT_STREQ(adb_ArrayOfstring_get_string_at(adb_ArrayOfstringE3_get_ArrayOfstring(element, env), env, 0), "solo");
@@ -502,29 +519,31 @@ TEST_F(AllBindings, HostListsSkipNilItemsAndStopAtAnotherElement)
 TEST_F(AllBindings, CustomResponsesCarryAGuidAndAnyXml)
 {
     const std::string id = "7c9e6679-7425-40de-944b-e07fc1f90ae7";
-    axiom_node_t* content = axiom_node_create_from_buffer(env, (axis2_char_t*) "<status code=\"3\">done &amp; dusted</status>");
+    axiom_node_t* content =
+        axiom_node_create_from_buffer(env, (axis2_char_t*)"<status code=\"3\">done &amp; dusted</status>");
     std::string xml;
-    adb_SendCustomResponse_t* custom = RoundTrip(
-        API(SendCustomResponse),
-        adb_SendCustomResponse_create_with_values(env, adb_guid_create_with_values(env, (axis2_char_t*) id.c_str()), content), &xml);
+    adb_SendCustomResponse_t* custom =
+        RoundTrip(API(SendCustomResponse),
+                  adb_SendCustomResponse_create_with_values(
+                      env, adb_guid_create_with_values(env, (axis2_char_t*)id.c_str()), content),
+                  &xml);
     EXPECT_EQ(xml, Element("SendCustomResponse",
-                           "<n:id>" + id + "</n:id><n:customResponse><status code=\"3\">done &amp; dusted</status>"
-                           "</n:customResponse>",
+                           "<n:id>" + id +
+                               "</n:id><n:customResponse><status code=\"3\">done &amp; dusted</status>"
+                               "</n:customResponse>",
                            svc));
     ASSERT_NE(custom, nullptr);
     EXPECT_EQ(adb_guid_get_guid(adb_SendCustomResponse_get_property1(custom, env), env), id);
     axiom_node_t* read = adb_SendCustomResponse_get_property2(custom, env);
     ASSERT_NE(read, nullptr);
-    EXPECT_STREQ(axiom_element_get_text((axiom_element_t*) axiom_node_get_data_element(read, env), env, read),
+    EXPECT_STREQ(axiom_element_get_text((axiom_element_t*)axiom_node_get_data_element(read, env), env, read),
                  "done & dusted");
     adb_guid_t* popped = adb_SendCustomResponse_free_popping_value(custom, env);
     EXPECT_EQ(adb_guid_get_guid(popped, env), id);
     adb_guid_free(popped, env);
 
     // Either part may be missing; an id element without text is the empty guid.
-    adb_SendCustomResponse_t* sparse = Read(
-        API(SendCustomResponse),
-        Element("SendCustomResponse", "<n:id/>", svc));
+    adb_SendCustomResponse_t* sparse = Read(API(SendCustomResponse), Element("SendCustomResponse", "<n:id/>", svc));
     ASSERT_NE(sparse, nullptr);
     EXPECT_STREQ(adb_guid_get_guid(adb_SendCustomResponse_get_id(sparse, env), env), "");
     EXPECT_TRUE(adb_SendCustomResponse_is_customResponse_nil(sparse, env));
@@ -550,7 +569,7 @@ TEST_F(AllBindings, SettersTakeOverObjectsAndKeepTheValueHeld)
     ASSERT_NE(popped, nullptr);
     axutil_date_time_free(popped, env);
 
-    adb_string_t* text = adb_string_create_with_values(env, (axis2_char_t*) "first");
+    adb_string_t* text = adb_string_create_with_values(env, (axis2_char_t*)"first");
     // A value that is part of the one held is copied before the old one goes.
     EXPECT_EQ(adb_string_set_string(text, env, adb_string_get_string(text, env) + 2), AXIS2_SUCCESS);
     EXPECT_STREQ(adb_string_get_string(text, env), "rst");
@@ -591,7 +610,8 @@ TEST_F(AllBindings, FailuresAreReportedWithTheirLogTexts)
 TEST_F(AllBindings, SimpleTypesAreNeverNil)
 {
     adb_SendCustomResponse_t* custom = adb_SendCustomResponse_create(env);
-    axiom_node_t* node = Tree("<SendCustomResponse xmlns='" + svc + "' xmlns:i='" + xsi + "'><id i:nil='TRUE'/></SendCustomResponse>");
+    axiom_node_t* node =
+        Tree("<SendCustomResponse xmlns='" + svc + "' xmlns:i='" + xsi + "'><id i:nil='TRUE'/></SendCustomResponse>");
     EXPECT_EQ(adb_SendCustomResponse_deserialize(custom, env, &node, NULL, AXIS2_FALSE), AXIS2_FAILURE);
     EXPECT_NE(Log().find("AXIS/adb_guid.c"), std::string::npos) << Log();
     EXPECT_NE(Log().find("NULL value is set to a non nillable element guid"), std::string::npos) << Log();

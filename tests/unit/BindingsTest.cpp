@@ -63,22 +63,23 @@ const std::string ns = "http://orvex.example/Ostrel";
 
 TEST_F(Bindings, RequestsSerializeWithPrefixN)
 {
-    adb_GetWorkItem_t* request = adb_GetWorkItem_create_with_values(env, (axis2_char_t*) "agent-1");
+    adb_GetWorkItem_t* request = adb_GetWorkItem_create_with_values(env, (axis2_char_t*)"agent-1");
     EXPECT_EQ(Text(adb_GetWorkItem_serialize(request, env, NULL, NULL, AXIS2_TRUE, NULL, NULL)),
               "<n:GetWorkItem xmlns:n=\"" + ns + "\"><n:agentID>agent-1</n:agentID></n:GetWorkItem>");
     adb_GetWorkItem_free(request, env);
 
-    adb_WorkItemComplete_t* complete =
-        adb_WorkItemComplete_create_with_values(env, (axis2_char_t*) "<workItemResponse id=\"1\">a & b</workItemResponse>");
+    adb_WorkItemComplete_t* complete = adb_WorkItemComplete_create_with_values(
+        env, (axis2_char_t*)"<workItemResponse id=\"1\">a & b</workItemResponse>");
     EXPECT_EQ(Text(adb_WorkItemComplete_serialize(complete, env, NULL, NULL, AXIS2_TRUE, NULL, NULL)),
-              "<n:WorkItemComplete xmlns:n=\"" + ns + "\"><n:response>&lt;workItemResponse id=&quot;1&quot;&gt;a &amp; b"
-              "&lt;/workItemResponse&gt;</n:response></n:WorkItemComplete>");
+              "<n:WorkItemComplete xmlns:n=\"" + ns +
+                  "\"><n:response>&lt;workItemResponse id=&quot;1&quot;&gt;a &amp; b"
+                  "&lt;/workItemResponse&gt;</n:response></n:WorkItemComplete>");
     adb_WorkItemComplete_free(complete, env);
 }
 
 TEST_F(Bindings, EmptyAndAbsentValues)
 {
-    adb_GetWorkItem_t* empty = adb_GetWorkItem_create_with_values(env, (axis2_char_t*) "");
+    adb_GetWorkItem_t* empty = adb_GetWorkItem_create_with_values(env, (axis2_char_t*)"");
     EXPECT_EQ(Text(adb_GetWorkItem_serialize(empty, env, NULL, NULL, AXIS2_TRUE, NULL, NULL)),
               "<n:GetWorkItem xmlns:n=\"" + ns + "\"><n:agentID></n:agentID></n:GetWorkItem>");
     adb_GetWorkItem_free(empty, env);
@@ -130,7 +131,8 @@ TEST_F(Bindings, NullRecordsSetTheNullParameterError)
 TEST_F(Bindings, ResponseTextIsTakenWithEntitiesResolved)
 {
     adb_GetWorkItemResponse_t* response = adb_GetWorkItemResponse_create(env);
-    axiom_node_t* node = Reply("<r:GetWorkItemResponse xmlns:r='" + ns + "'>text before<r:GetWorkItemResult>"
+    axiom_node_t* node = Reply("<r:GetWorkItemResponse xmlns:r='" + ns +
+                               "'>text before<r:GetWorkItemResult>"
                                "&lt;workitem id=&quot;1&quot;/&gt;</r:GetWorkItemResult></r:GetWorkItemResponse>");
     ASSERT_EQ(adb_GetWorkItemResponse_deserialize(response, env, &node, NULL, AXIS2_FALSE), AXIS2_SUCCESS);
     EXPECT_STREQ(adb_GetWorkItemResponse_get_GetWorkItemResult(response, env), "<workitem id=\"1\"/>");
@@ -141,11 +143,14 @@ TEST_F(Bindings, ResponsesWithoutResultTextDeserializeUnset)
 {
     const std::vector<std::string> forms = {
         "<GetWorkItemResponse xmlns='" + ns + "'><GetWorkItemResult/></GetWorkItemResponse>",
-        "<GetWorkItemResponse xmlns='" + ns + "' xmlns:i='http://www.w3.org/2001/XMLSchema-instance'>"
-        "<GetWorkItemResult i:nil='true'></GetWorkItemResult></GetWorkItemResponse>",
+        "<GetWorkItemResponse xmlns='" + ns +
+            "' xmlns:i='http://www.w3.org/2001/XMLSchema-instance'>"
+            "<GetWorkItemResult i:nil='true'></GetWorkItemResult></GetWorkItemResponse>",
         "<GetWorkItemResponse xmlns='" + ns + "'/>",
-        "<GetWorkItemResponse xmlns='" + ns + "'><Other>x</Other><GetWorkItemResult>late</GetWorkItemResult></GetWorkItemResponse>",
-        "<GetWorkItemResponse xmlns='" + ns + "'><GetWorkItemResult xmlns='urn:other'>x</GetWorkItemResult></GetWorkItemResponse>",
+        "<GetWorkItemResponse xmlns='" + ns +
+            "'><Other>x</Other><GetWorkItemResult>late</GetWorkItemResult></GetWorkItemResponse>",
+        "<GetWorkItemResponse xmlns='" + ns +
+            "'><GetWorkItemResult xmlns='urn:other'>x</GetWorkItemResult></GetWorkItemResponse>",
     };
     for (const std::string& form : forms)
     {
@@ -185,18 +190,19 @@ TEST_F(Bindings, WrongReplyElementsAreRejectedWithTheirLogTexts)
 
 TEST_F(Bindings, StubClearsTheSoapActionAfterEveryOperation)
 {
-    axis2_stub_t* stub = axis2_stub_create_ProxyAgentService(env, (dir / "no-client-home").c_str(), "http://127.0.0.1:9/Ostrel2");
+    axis2_stub_t* stub =
+        axis2_stub_create_ProxyAgentService(env, (dir / "no-client-home").c_str(), "http://127.0.0.1:9/Ostrel2");
     ASSERT_NE(stub, nullptr) << axutil_error_get_message(env->error);
-    auto* options = const_cast<axis2_options_t*>(
-            axis2_svc_client_get_options(axis2_stub_get_svc_client(stub, env), env));
+    auto* options =
+        const_cast<axis2_options_t*>(axis2_svc_client_get_options(axis2_stub_get_svc_client(stub, env), env));
 
-    adb_GetWorkItem_t* request = adb_GetWorkItem_create_with_values(env, (axis2_char_t*) "agent");
+    adb_GetWorkItem_t* request = adb_GetWorkItem_create_with_values(env, (axis2_char_t*)"agent");
     EXPECT_EQ(axis2_stub_op_ProxyAgentService_GetWorkItem(stub, env, request), nullptr);
     EXPECT_NE(env->error->error_number, AXIS2_ERROR_NONE);
     EXPECT_EQ(axis2_options_get_soap_action(options, env), nullptr);
     adb_GetWorkItem_free(request, env);
 
-    adb_WorkItemComplete_t* complete = adb_WorkItemComplete_create_with_values(env, (axis2_char_t*) "<r/>");
+    adb_WorkItemComplete_t* complete = adb_WorkItemComplete_create_with_values(env, (axis2_char_t*)"<r/>");
     EXPECT_EQ(axis2_stub_op_ProxyAgentService_WorkItemComplete(stub, env, complete), nullptr);
     EXPECT_EQ(axis2_options_get_soap_action(options, env), nullptr);
     adb_WorkItemComplete_free(complete, env);

@@ -75,8 +75,9 @@ TEST(Base64, EncodeRoundTripsEveryRemainder)
 
 TEST(Encryption, RoundTripsAnyText)
 {
-    for (const std::string& text : {std::string(), std::string("Toto"), std::string(16, 'x'), std::string("zero\0bytes\0", 11),
-                                    std::string(1000, '\xee'), std::string("\xc3\xa9t\xc3\xa9")})
+    for (const std::string& text :
+         {std::string(), std::string("Toto"), std::string(16, 'x'), std::string("zero\0bytes\0", 11),
+          std::string(1000, '\xee'), std::string("\xc3\xa9t\xc3\xa9")})
         EXPECT_EQ(EncryptionHelpers_Decrypt(EncryptionHelpers_Encrypt(text)), text);
 }
 
@@ -136,8 +137,7 @@ TEST(Decryption, TellsAValueThatCannotBeTheServersFromOneThatIs)
     std::string plaintext = "untouched";
     for (const std::string& text : {std::string("not*base64"), std::string("QUJD"), std::string("Q"),
                                     std::string(" ") + EncryptionHelpers_Encrypt("a"),
-                                    EncryptionHelpers_Encrypt("a") + "x",
-                                    EncryptionHelpers_Encrypt("a").substr(0, 20),
+                                    EncryptionHelpers_Encrypt("a") + "x", EncryptionHelpers_Encrypt("a").substr(0, 20),
                                     // One block of zeros: its padding is whatever the cipher makes of it.
                                     std::string("AAAAAAAAAAAAAAAAAAAAAA==")})
     {
@@ -166,8 +166,8 @@ TEST(Decryption, MostValuesMadeUnderAnotherKeyAreRecognised)
         for (std::size_t j = 0; j < cipher.size(); ++j)
             cipher[j] = static_cast<char>((i * 131 + j * 29 + (i * j) % 251) & 0xff);
         std::string plaintext;
-        if (EncryptionHelpers_TryDecrypt(base64_encode(reinterpret_cast<const unsigned char*>(cipher.data()), cipher.size()),
-                                         plaintext))
+        if (EncryptionHelpers_TryDecrypt(
+                base64_encode(reinterpret_cast<const unsigned char*>(cipher.data()), cipher.size()), plaintext))
             ++accepted;
     }
     EXPECT_LE(accepted, 8);

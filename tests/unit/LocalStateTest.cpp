@@ -123,8 +123,8 @@ TEST(RunLock, OneHolderAtATime)
         }
         catch (const std::runtime_error& exc)
         {
-            EXPECT_EQ(std::string(exc.what()),
-                      "Another run of the agent (process " + std::to_string(::getpid()) + ") is in progress; this run ends");
+            EXPECT_EQ(std::string(exc.what()), "Another run of the agent (process " + std::to_string(::getpid()) +
+                                                   ") is in progress; this run ends");
         }
     }
     EXPECT_NO_THROW(RunLock(root / "lock"));

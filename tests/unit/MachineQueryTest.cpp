@@ -53,8 +53,9 @@ protected:
     std::string savedPath;
 };
 
-const std::string dmiListing = "# dmidecode 3.4\nHandle 0x0001, DMI type 1, 27 bytes\nSystem Information\n"
-                               "\tManufacturer: QEMU\n\tUUID: 00112233-4455-6677-8899-AABBCCDDEEFF\n\tWake-up Type: Power Switch\n";
+const std::string dmiListing =
+    "# dmidecode 3.4\nHandle 0x0001, DMI type 1, 27 bytes\nSystem Information\n"
+    "\tManufacturer: QEMU\n\tUUID: 00112233-4455-6677-8899-AABBCCDDEEFF\n\tWake-up Type: Power Switch\n";
 } // namespace
 
 TEST_F(FakeTools, HalAnswersFirstAndKeepsLeadingWhitespace)
@@ -139,7 +140,9 @@ TEST_F(FakeTools, NoToolAnswers)
 
 TEST_F(FakeTools, LargeOutputDoesNotBlockTheTool)
 {
-    tools.Write("hvqcfg-info", "#!/bin/sh\nhead -c 300000 /dev/zero | tr '\\0' ' '\necho 00112233-4455-6677-8899-aabbccddeeff\n", 0755);
+    tools.Write("hvqcfg-info",
+                "#!/bin/sh\nhead -c 300000 /dev/zero | tr '\\0' ' '\necho 00112233-4455-6677-8899-aabbccddeeff\n",
+                0755);
     ::setenv("PATH", (tools.Path() + ":/usr/bin:/bin").c_str(), 1);
     EXPECT_EQ(MachineQuery::GetUuid(), "00112233-4455-6677-8899-aabbccddeeff");
 }
@@ -149,7 +152,8 @@ TEST(Swizzle, ReversesTheFirstThreeFields)
     EXPECT_EQ(MachineQuery::Swizzle("00112233-4455-6677-8899-aabbccddeeff"), "33221100-5544-7766-8899-aabbccddeeff");
     EXPECT_EQ(MachineQuery::Swizzle("33221100-5544-7766-8899-aabbccddeeff"), "00112233-4455-6677-8899-aabbccddeeff");
     EXPECT_EQ(MachineQuery::Swizzle("00112233x4455y6677z8899waabbccddeeff"), "33221100-5544-7766-8899-aabbccddeeff");
-    EXPECT_EQ(MachineQuery::Swizzle("00112233-4455-6677-8899-AABBCCDDEEFF0123"), "33221100-5544-7766-8899-AABBCCDDEEFF");
+    EXPECT_EQ(MachineQuery::Swizzle("00112233-4455-6677-8899-AABBCCDDEEFF0123"),
+              "33221100-5544-7766-8899-AABBCCDDEEFF");
 }
 
 TEST(Swizzle, ShortInputComesBackUnchanged)

@@ -29,8 +29,8 @@ std::string Repeat(char c, std::size_t count)
 
 TEST(OversizedMarkup, WorkItemIsRefusedBeforeParsing)
 {
-    for (const std::string& text : {"<workitem id='" + Repeat('x', huge) + "'/>", "<w><!--" + Repeat('x', huge) + "--></w>",
-                                    Repeat('0', huge)})
+    for (const std::string& text :
+         {"<workitem id='" + Repeat('x', huge) + "'/>", "<w><!--" + Repeat('x', huge) + "--></w>", Repeat('0', huge)})
     {
         WorkItem item;
         try
@@ -44,18 +44,20 @@ TEST(OversizedMarkup, WorkItemIsRefusedBeforeParsing)
         }
     }
     WorkItem item;
-    item.Parse("<workitem id='" + Repeat('x', limit - 20) + "'><parameter name='big'>" + Repeat('v', 4 * limit) + "</parameter></workitem>");
+    item.Parse("<workitem id='" + Repeat('x', limit - 20) + "'><parameter name='big'>" + Repeat('v', 4 * limit) +
+               "</parameter></workitem>");
     EXPECT_EQ(item.GetProperty("big").size(), 4 * limit);
 }
 
 TEST(OversizedMarkup, EngineRefusesTheReplyBeforeParsing)
 {
-    const std::unique_ptr<axutil_env_t, decltype(&axutil_env_free)> env(axutil_env_create_all(nullptr, AXIS2_LOG_LEVEL_CRITICAL),
-                                                                        &axutil_env_free);
+    const std::unique_ptr<axutil_env_t, decltype(&axutil_env_free)> env(
+        axutil_env_create_all(nullptr, AXIS2_LOG_LEVEL_CRITICAL), &axutil_env_free);
     std::string reply = "<Envelope><Body a='" + Repeat('x', huge) + "'/></Envelope>";
     EXPECT_EQ(axiom_node_create_from_buffer(env.get(), &reply[0]), nullptr);
     EXPECT_EQ(env->error->error_number, AXIS2_ERROR_INVALID_DOCUMENT_STATE_ROOT_NULL);
-    EXPECT_NE(std::string(axutil_error_get_message(env->error)).find("bytes of markup in one piece"), std::string::npos);
+    EXPECT_NE(std::string(axutil_error_get_message(env->error)).find("bytes of markup in one piece"),
+              std::string::npos);
 
     std::string text = "<Envelope><Body>" + Repeat('x', huge) + "</Body></Envelope>";
     axiom_node_t* tree = axiom_node_create_from_buffer(env.get(), &text[0]);

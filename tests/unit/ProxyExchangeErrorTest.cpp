@@ -1,8 +1,8 @@
 // A failed exchange must not fail the next one: without --name the agent asks for the
 // byte-swapped UUID first, and a server that refuses that ID still has work for the other.
 #include "Proxy.h"
-#include "WorkItem.h"
 #include "TempDirectory.h"
+#include "WorkItem.h"
 #include "test_peer.h"
 
 #include <Poco/Logger.h>

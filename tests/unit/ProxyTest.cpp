@@ -14,12 +14,14 @@ std::string Sanitized(std::string text)
 
 TEST(SanitizeWorkItem, CutsTheEncodingOfTheXmlDeclaration)
 {
-    EXPECT_EQ(Sanitized("<?xml version=\"1.0\" encoding=\"utf-16\"?><w id='1'/>"), "<?xml version=\"1.0\" ?><w id='1'/>");
+    EXPECT_EQ(Sanitized("<?xml version=\"1.0\" encoding=\"utf-16\"?><w id='1'/>"),
+              "<?xml version=\"1.0\" ?><w id='1'/>");
     EXPECT_EQ(Sanitized("<?xml version='1.0' encoding='UTF-8' standalone='yes'?><w/>"),
               "<?xml version='1.0'  standalone='yes'?><w/>");
     // Mismatched quotes: the cut still ends at the second quote character.
     EXPECT_EQ(Sanitized("<?xml version=\"1.0\" encoding='utf-8\"?><w/>"), "<?xml version=\"1.0\" ?><w/>");
-    EXPECT_EQ(Sanitized("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-16\"?><w/>"), "\xEF\xBB\xBF<?xml version=\"1.0\" ?><w/>");
+    EXPECT_EQ(Sanitized("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-16\"?><w/>"),
+              "\xEF\xBB\xBF<?xml version=\"1.0\" ?><w/>");
 }
 
 TEST(SanitizeWorkItem, LeavesContentAlone)

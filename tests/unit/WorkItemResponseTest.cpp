@@ -1,5 +1,5 @@
-#include "TempDirectory.h"
 #include "WorkItemResponse.h"
+#include "TempDirectory.h"
 
 #include <Poco/DOM/AutoPtr.h>
 #include <Poco/DOM/DOMParser.h>
@@ -94,8 +94,9 @@ TEST(WorkItemResponse, FailureMessageIsEscapedAndReadsBack)
     TempDirectory root;
     const std::string message = "script failed: <b> & \"quoted\"\nsecond line";
     const std::string text = Text({"9", false, "Setup", message, root.Path()});
-    EXPECT_NE(text.find("<result succeeded=\"false\">\n\t\t\t<message>script failed: &lt;b&gt; &amp; &quot;quoted&quot;"),
-              std::string::npos)
+    EXPECT_NE(
+        text.find("<result succeeded=\"false\">\n\t\t\t<message>script failed: &lt;b&gt; &amp; &quot;quoted&quot;"),
+        std::string::npos)
         << text;
     Poco::XML::DOMParser parser;
     Poco::XML::AutoPtr<Poco::XML::Document> document = parser.parseString(text);
@@ -112,8 +113,7 @@ TEST(WorkItemResponse, MessageWithBytesXmlCannotCarryStillGivesAWholeDocument)
     Poco::XML::AutoPtr<Poco::XML::Document> document;
     ASSERT_NO_THROW(document = parser.parseString(text));
     const Poco::XML::AutoPtr<Poco::XML::NodeList> messages = document->getElementsByTagName("message");
-    EXPECT_EQ(messages->item(0)->innerText(),
-              "bad \xef\xbf\xbd and \xef\xbf\xbd\xef\xbf\xbd and cut \xef\xbf\xbd");
+    EXPECT_EQ(messages->item(0)->innerText(), "bad \xef\xbf\xbd and \xef\xbf\xbd\xef\xbf\xbd and cut \xef\xbf\xbd");
 }
 
 TEST(WorkItemResponse, ReadsTheResultsFileAfreshOnEveryWrite)

@@ -1,5 +1,5 @@
-#include "EncryptionHelpers.h"
 #include "WorkItem.h"
+#include "EncryptionHelpers.h"
 
 #include <Poco/DOM/AutoPtr.h>
 #include <Poco/DOM/DOMParser.h>
@@ -22,7 +22,9 @@ std::string Example()
 {
     return "<workitem id=\"7\"><task type=\"Setup\">"
            "<parameter name=\"HostName\">vm-01</parameter>"
-           "<parameter name=\"UserData\">" + EncryptionHelpers_Encrypt(secret) + "</parameter>"
+           "<parameter name=\"UserData\">" +
+           EncryptionHelpers_Encrypt(secret) +
+           "</parameter>"
            "<parameter name=\"UserData.IsEncrypted\">true</parameter>"
            "</task></workitem>";
 }
@@ -81,9 +83,10 @@ TEST(WorkItemParse, FoldsNamesAndKeepsTheFirstOfEqualNames)
 
 TEST(WorkItemParse, TakesInnerTextWithItsWhitespace)
 {
-    WorkItem item = Parsed("<w><parameter name='spaced'> a b </parameter><parameter name='blank'> \n\t </parameter>"
-                           "<parameter name='nested'>a<b>b</b>c</parameter><parameter name='entity'>&lt;&amp;&#65;</parameter>"
-                           "<parameter name='empty'/></w>");
+    WorkItem item =
+        Parsed("<w><parameter name='spaced'> a b </parameter><parameter name='blank'> \n\t </parameter>"
+               "<parameter name='nested'>a<b>b</b>c</parameter><parameter name='entity'>&lt;&amp;&#65;</parameter>"
+               "<parameter name='empty'/></w>");
     EXPECT_EQ(item.GetProperty("spaced"), " a b ");
     EXPECT_EQ(item.GetProperty("blank"), "");
     EXPECT_EQ(item.GetProperty("nested"), "abc");
@@ -133,7 +136,8 @@ TEST(WorkItemParse, EncryptionMarkers)
 
 TEST(WorkItemParse, MalformedDocumentsThrowAndLeaveTheItemEmpty)
 {
-    for (const std::string& text : {std::string(), std::string("<open>"), std::string("not xml"), std::string("<a></b>")})
+    for (const std::string& text :
+         {std::string(), std::string("<open>"), std::string("not xml"), std::string("<a></b>")})
     {
         WorkItem item;
         EXPECT_THROW(item.Parse(text), Poco::Exception) << text;
@@ -149,7 +153,8 @@ TEST(WorkItemParse, DoesNotReadExternalEntities)
     WorkItem item;
     try
     {
-        item.Parse("<!DOCTYPE w [<!ENTITY x SYSTEM \"file:///etc/hostname\">]><w><parameter name='p'>&x;</parameter></w>");
+        item.Parse(
+            "<!DOCTYPE w [<!ENTITY x SYSTEM \"file:///etc/hostname\">]><w><parameter name='p'>&x;</parameter></w>");
     }
     catch (const Poco::Exception&)
     {
@@ -173,9 +178,11 @@ TEST(WorkItemExport, PropertiesDocumentByteForByte)
     WorkItem item = Parsed(Example());
     EXPECT_EQ(PropertiesXml(item), "<properties>\n"
                                    "\t<property name=\"hostname\" value=\"vm-01\"/>\n"
-                                   "\t<property name=\"userdata\" value=\"" + secret + "\"/>\n"
-                                   "\t<property name=\"userdata.isencrypted\" value=\"true\"/>\n"
-                                   "</properties>\n");
+                                   "\t<property name=\"userdata\" value=\"" +
+                                       secret +
+                                       "\"/>\n"
+                                       "\t<property name=\"userdata.isencrypted\" value=\"true\"/>\n"
+                                       "</properties>\n");
 }
 
 TEST(WorkItemExport, EmptyItems)
@@ -188,7 +195,8 @@ TEST(WorkItemExport, EmptyItems)
 TEST(WorkItemExport, EscapedValuesReadBackUnchangedInKeyOrder)
 {
     const std::string tricky = "a&b<c>\"d'\ne\rf\tg";
-    WorkItem item = Parsed("<w><parameter name='z'>last</parameter><parameter name='m'>" "a&amp;b&lt;c&gt;\"d'&#10;e&#13;f&#9;g"
+    WorkItem item = Parsed("<w><parameter name='z'>last</parameter><parameter name='m'>"
+                           "a&amp;b&lt;c&gt;\"d'&#10;e&#13;f&#9;g"
                            "</parameter><parameter>nameless</parameter></w>");
     ASSERT_EQ(item.GetProperty("m"), tricky);
 

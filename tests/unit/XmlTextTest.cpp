@@ -26,10 +26,18 @@ TEST(XmlText, SanitizeReplacesEachBadSequenceOnce)
 {
     const std::string r = "\xef\xbf\xbd";
     EXPECT_EQ(XmlText::Sanitize("fine"), "fine");
-    EXPECT_EQ(XmlText::Sanitize("a\x01" "b"), "a" + r + "b");
-    EXPECT_EQ(XmlText::Sanitize("a\xff\xfe" "b"), "a" + r + r + "b");
-    EXPECT_EQ(XmlText::Sanitize("a\xef\xbf\xbe" "b"), "a" + r + "b");
+    EXPECT_EQ(XmlText::Sanitize("a\x01"
+                                "b"),
+              "a" + r + "b");
+    EXPECT_EQ(XmlText::Sanitize("a\xff\xfe"
+                                "b"),
+              "a" + r + r + "b");
+    EXPECT_EQ(XmlText::Sanitize("a\xef\xbf\xbe"
+                                "b"),
+              "a" + r + "b");
     EXPECT_EQ(XmlText::Sanitize("end\xc3"), "end" + r);
-    EXPECT_EQ(XmlText::Sanitize("\xe2\x82" "x"), r + "x");
+    EXPECT_EQ(XmlText::Sanitize("\xe2\x82"
+                                "x"),
+              r + "x");
     EXPECT_TRUE(XmlText::IsValid(XmlText::Sanitize(std::string("\0\x80\xbf\xc3\xa9\xf0", 6))));
 }
