@@ -187,6 +187,27 @@ TEST_F(SendReceive, FaultComesBackAsTheFaultElementAndAnError)
     }
 }
 
+// Only a Fault in the envelope's own namespace is one: an element of that name in another
+// namespace, or in none, is an ordinary payload.
+TEST_F(SendReceive, FaultElementOfAnotherNamespaceIsAPayload)
+{
+    for (const std::string& element :
+         {std::string("<x:Fault xmlns:x=\"urn:not-soap\"><faultstring>no</faultstring></x:Fault>"),
+          std::string("<Fault><faultstring>no</faultstring></Fault>")})
+    {
+        TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope(element)));
+        axis2_stub_t* stub = MakeStub(peer.Url());
+        axis2_svc_client_t* client = axis2_stub_get_svc_client(stub, env());
+        axiom_node_t* reply = Call(stub);
+        ASSERT_NE(nullptr, reply) << element;
+        EXPECT_FALSE(axis2_svc_client_get_last_response_has_fault(client, env())) << element;
+        EXPECT_EQ(AXIS2_ERROR_NONE, holder.Number()) << holder.Message();
+        axiom_soap_envelope_t* envelope = axis2_svc_client_get_last_response_soap_envelope(client, env());
+        EXPECT_EQ(nullptr, axiom_soap_body_get_fault(axiom_soap_envelope_get_body(envelope, env()), env()));
+        axis2_stub_free(stub, env());
+    }
+}
+
 TEST_F(SendReceive, Soap12FaultReadsThroughTheSameAccessors)
 {
     TestPeer peer(
