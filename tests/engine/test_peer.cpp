@@ -174,11 +174,3 @@ std::string TestPeer::Envelope(const std::string& bodyContent)
            "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body>" +
            bodyContent + "</s:Body></s:Envelope>";
 }
-
-unsigned short ClosedPort()
-{
-    Poco::Net::ServerSocket probe(Poco::Net::SocketAddress("127.0.0.1", 0));
-    unsigned short port = probe.address().port();
-    probe.close();
-    return port;
-}

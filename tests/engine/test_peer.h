@@ -58,6 +58,3 @@ private:
     std::vector<std::string> requests;
     std::thread thread;
 };
-
-// Port on 127.0.0.1 where nothing listens.
-unsigned short ClosedPort();

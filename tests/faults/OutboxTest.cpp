@@ -2,6 +2,7 @@
 // SOAP server while the server fails to take the report, refuses it, or the agent is stopped or
 // killed in the middle of a script.
 #include "FaultFixture.h"
+#include "RefusingPort.h"
 
 #include <Poco/NumberParser.h>
 #include <Poco/String.h>
@@ -92,7 +93,9 @@ TEST_F(Reports, ReportThatNobodyTakesIsKeptWhileTheServerIsGone)
     }
     Remove("agent.log");
     // The server is gone: its port refuses connections from now on.
-    const AgentResult result = Run({"--host", "127.0.0.1:1", "--name", "agent-1", "--script", "scripts"});
+    const RefusingPort gone;
+    const AgentResult result =
+        Run({"--host", "127.0.0.1:" + std::to_string(gone.Port()), "--name", "agent-1", "--script", "scripts"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(Log().find("Requesting work"), std::string::npos) << Log();
     EXPECT_EQ(StateFiles("outbox").size(), 1u);

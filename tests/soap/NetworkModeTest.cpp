@@ -1,13 +1,13 @@
 // The agent in network mode against a real SOAP stack: node-soap serving the project's WSDL.
 #include "AgentFixture.h"
 #include "EncryptionHelpers.h"
+#include "RefusingPort.h"
 #include "SoapServer.h"
 
 #include <Poco/DOM/AutoPtr.h>
 #include <Poco/DOM/DOMParser.h>
 #include <Poco/DOM/Document.h>
 #include <Poco/DOM/NodeList.h>
-#include <Poco/Net/ServerSocket.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -144,12 +144,8 @@ TEST_F(NetworkMode, NoWorkItemInEveryForm)
 
 TEST_F(NetworkMode, NoServerListening)
 {
-    unsigned short port;
-    {
-        Poco::Net::ServerSocket socket(Poco::Net::SocketAddress("127.0.0.1", 0));
-        port = socket.address().port();
-    }
-    const std::string host = "127.0.0.1:" + std::to_string(port);
+    const RefusingPort refusing;
+    const std::string host = "127.0.0.1:" + std::to_string(refusing.Port());
     const AgentResult result = RunAgainst(host);
     EXPECT_EQ(result.status, 1);
     ExpectFourErrorLines("http://" + host + "/Ostrel2");
