@@ -25,8 +25,8 @@ void AppendEscaped(std::string& out, const std::string& text, bool attribute)
 class Writer
 {
 public:
-    explicit Writer(std::string& out)
-        : out(out)
+    explicit Writer(std::string& target)
+        : out(target)
     {
     }
 

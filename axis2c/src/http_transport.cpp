@@ -55,15 +55,15 @@ struct StopOnExit
 class Watchdog
 {
 public:
-    Watchdog(int fd, long milliseconds)
-        : fd(fd)
+    Watchdog(int socket, long milliseconds)
+        : fd(socket)
     {
         thread = std::thread([this, milliseconds] {
             std::unique_lock<std::mutex> lock(mutex);
             if (!wake.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return done; }))
             {
                 fired = true;
-                ::shutdown(this->fd, SHUT_RDWR);
+                ::shutdown(fd, SHUT_RDWR);
             }
         });
     }

@@ -31,9 +31,9 @@ struct HttpReply
 class TransportFailure : public std::runtime_error
 {
 public:
-    TransportFailure(int number, const std::string& detail)
+    TransportFailure(int errorNumber, const std::string& detail)
         : std::runtime_error(detail)
-        , number(number)
+        , number(errorNumber)
     {
     }
     int number;

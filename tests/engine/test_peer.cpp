@@ -7,16 +7,16 @@
 
 #include <chrono>
 
-TestPeer::TestPeer(Behaviour behaviour)
-    : TestPeer(std::move(behaviour), Poco::Net::ServerSocket(Poco::Net::SocketAddress("127.0.0.1", 0)))
+TestPeer::TestPeer(Behaviour script)
+    : TestPeer(std::move(script), Poco::Net::ServerSocket(Poco::Net::SocketAddress("127.0.0.1", 0)))
 {
 }
 
-TestPeer::TestPeer(Behaviour behaviour, Poco::Net::ServerSocket server)
-    : behaviour(std::move(behaviour))
-    , server(server)
+TestPeer::TestPeer(Behaviour script, Poco::Net::ServerSocket listening)
+    : behaviour(std::move(script))
+    , server(listening)
 {
-    port = this->server.address().port();
+    port = server.address().port();
     thread = std::thread([this] { Serve(); });
 }
 

@@ -20,8 +20,8 @@ class TestPeer
 public:
     using Behaviour = std::function<void(TestPeer&, Poco::Net::StreamSocket&)>;
 
-    explicit TestPeer(Behaviour behaviour);
-    TestPeer(Behaviour behaviour, Poco::Net::ServerSocket server);
+    explicit TestPeer(Behaviour script);
+    TestPeer(Behaviour script, Poco::Net::ServerSocket listening);
     ~TestPeer();
 
     std::string Url(const std::string& scheme = "http", const std::string& path = "/Ostrel2") const;
