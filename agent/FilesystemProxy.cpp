@@ -22,7 +22,7 @@ WorkItem* FilesystemProxy::GetWorkItem(const std::string&)
 {
     if (nextIndex >= workItemPaths.size())
         return nullptr;
-    std::unique_ptr<WorkItem> item(new WorkItem);
+    auto item = std::make_unique<WorkItem>();
     // Move on before opening, so that a file that fails is never served again.
     const Poco::Path& path = workItemPaths[nextIndex++];
     std::ifstream stream(path.toString(), std::ios::in);

@@ -29,6 +29,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -179,7 +180,7 @@ void Guest::HandleOptionResponse(const std::string&, const std::string& value)
 FilesystemProxy& Guest::EnsureFilesystemProxy()
 {
     if (!proxy)
-        proxy.reset(new FilesystemProxy);
+        proxy = std::make_unique<FilesystemProxy>();
     return dynamic_cast<FilesystemProxy&>(*proxy);
 }
 
@@ -235,8 +236,9 @@ void Guest::StartNetworkProxy()
     const std::string uri = MakeUri();
     poco_information_f1(logger(), "The Orvex endpoint is %s.", uri);
     poco_information(logger(), "The AXIS2C directory is axis2/.");
-    network = new Proxy("axis2", uri, axisLogFile);
-    proxy.reset(network);
+    auto created = std::make_unique<Proxy>("axis2", uri, axisLogFile);
+    network = created.get();
+    proxy = std::move(created);
     proxy->Initialize();
 }
 
@@ -265,10 +267,10 @@ void Guest::OpenState()
         path.makeAbsolute();
         location = path.toString();
     }
-    state.reset(new StateDirectory(location));
-    lock.reset(new RunLock(state->File("lock")));
+    state = std::make_unique<StateDirectory>(location);
+    lock = std::make_unique<RunLock>(state->File("lock"));
     if (network)
-        outbox.reset(new Outbox(*state, logger()));
+        outbox = std::make_unique<Outbox>(*state, logger());
 }
 
 void Guest::Recover()
@@ -330,7 +332,7 @@ int Guest::ProcessWorkItem(const std::string& agentId)
 {
     const Runner runner(scriptRoot, ScriptHost::System(), limits);
     std::unique_ptr<WorkItem> item;
-    std::unique_ptr<StopSignals::Deferral> deferral;
+    std::optional<StopSignals::Deferral> deferral;
     bool reported = false;
     bool reboot = false;
     try
@@ -340,7 +342,7 @@ int Guest::ProcessWorkItem(const std::string& agentId)
         if (!item)
             return 1;
         // From here to the stored response a stop signal is only noted: the item is wound up first.
-        deferral.reset(new StopSignals::Deferral);
+        deferral.emplace();
         BeginItem(*item);
         // Refuses a task that leads outside the script root before any file is touched.
         const TaskDirectory directory(scriptRoot, item->task);

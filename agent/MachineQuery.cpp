@@ -114,10 +114,10 @@ public:
 std::vector<std::unique_ptr<GetMachineUuid>> Queries()
 {
     std::vector<std::unique_ptr<GetMachineUuid>> queries;
-    queries.emplace_back(new HalGetProperty);
-    queries.emplace_back(new DmiDecodeWithArgs);
-    queries.emplace_back(new DmiDecode);
-    queries.emplace_back(new HvqCfgInfo);
+    queries.push_back(std::make_unique<HalGetProperty>());
+    queries.push_back(std::make_unique<DmiDecodeWithArgs>());
+    queries.push_back(std::make_unique<DmiDecode>());
+    queries.push_back(std::make_unique<HvqCfgInfo>());
     return queries;
 }
 } // namespace

@@ -90,7 +90,7 @@ WorkItem* Proxy::GetWorkItem(const std::string& agentId)
         return nullptr;
     }
     SanitizeWorkItem(text);
-    std::unique_ptr<WorkItem> item(new WorkItem);
+    auto item = std::make_unique<WorkItem>();
     item->Parse(text);
     return item.release();
 }
