@@ -125,165 +125,165 @@ void DeleteTree(axiom_node* node)
 
 extern "C"
 {
-    axiom_node_t* axiom_node_create(const axutil_env_t* env)
-    {
-        return Guard<axiom_node_t*>(env, nullptr, [] { return new axiom_node(); });
-    }
+axiom_node_t* axiom_node_create(const axutil_env_t* env)
+{
+    return Guard<axiom_node_t*>(env, nullptr, [] { return new axiom_node(); });
+}
 
-    void axiom_node_free_tree(axiom_node_t* om_node, const axutil_env_t*)
-    {
-        if (!om_node)
-            return;
-        axis2c::Unlink(om_node);
-        axis2c::DeleteTree(om_node);
-    }
+void axiom_node_free_tree(axiom_node_t* om_node, const axutil_env_t*)
+{
+    if (!om_node)
+        return;
+    axis2c::Unlink(om_node);
+    axis2c::DeleteTree(om_node);
+}
 
-    axis2_status_t axiom_node_add_child(axiom_node_t* om_node, const axutil_env_t* env, axiom_node_t* child)
+axis2_status_t axiom_node_add_child(axiom_node_t* om_node, const axutil_env_t* env, axiom_node_t* child)
+{
+    if (!Present(env, om_node) || !Present(env, child))
+        return AXIS2_FAILURE;
+    for (axiom_node* ancestor = om_node; ancestor; ancestor = ancestor->parent)
     {
-        if (!Present(env, om_node) || !Present(env, child))
-            return AXIS2_FAILURE;
-        for (axiom_node* ancestor = om_node; ancestor; ancestor = ancestor->parent)
+        if (ancestor == child)
         {
-            if (ancestor == child)
-            {
-                axis2c::SetError(env, AXIS2_ERROR_OM_ELEMENT_INVALID_STATE, "a node cannot become its own descendant");
-                return AXIS2_FAILURE;
-            }
+            axis2c::SetError(env, AXIS2_ERROR_OM_ELEMENT_INVALID_STATE, "a node cannot become its own descendant");
+            return AXIS2_FAILURE;
         }
-        axis2c::Unlink(child);
-        axis2c::AppendChild(om_node, child);
-        return AXIS2_SUCCESS;
     }
+    axis2c::Unlink(child);
+    axis2c::AppendChild(om_node, child);
+    return AXIS2_SUCCESS;
+}
 
-    axiom_node_t* axiom_node_detach(axiom_node_t* om_node, const axutil_env_t* env)
-    {
-        if (!Present(env, om_node))
+axiom_node_t* axiom_node_detach(axiom_node_t* om_node, const axutil_env_t* env)
+{
+    if (!Present(env, om_node))
+        return nullptr;
+    axis2c::Unlink(om_node);
+    return om_node;
+}
+
+axis2_status_t axiom_node_insert_sibling_after(axiom_node_t* om_node, const axutil_env_t* env,
+                                               axiom_node_t* node_to_insert)
+{
+    if (!Present(env, om_node) || !Present(env, node_to_insert) || node_to_insert == om_node)
+        return AXIS2_FAILURE;
+    axis2c::Unlink(node_to_insert);
+    node_to_insert->parent = om_node->parent;
+    node_to_insert->previous = om_node;
+    node_to_insert->next = om_node->next;
+    if (om_node->next)
+        om_node->next->previous = node_to_insert;
+    else if (om_node->parent)
+        om_node->parent->lastChild = node_to_insert;
+    om_node->next = node_to_insert;
+    return AXIS2_SUCCESS;
+}
+
+axis2_status_t axiom_node_insert_sibling_before(axiom_node_t* om_node, const axutil_env_t* env,
+                                                axiom_node_t* node_to_insert)
+{
+    if (!Present(env, om_node) || !Present(env, node_to_insert) || node_to_insert == om_node)
+        return AXIS2_FAILURE;
+    axis2c::Unlink(node_to_insert);
+    node_to_insert->parent = om_node->parent;
+    node_to_insert->next = om_node;
+    node_to_insert->previous = om_node->previous;
+    if (om_node->previous)
+        om_node->previous->next = node_to_insert;
+    else if (om_node->parent)
+        om_node->parent->firstChild = node_to_insert;
+    om_node->previous = node_to_insert;
+    return AXIS2_SUCCESS;
+}
+
+axiom_node_t* axiom_node_get_parent(axiom_node_t* om_node, const axutil_env_t*)
+{
+    return om_node ? om_node->parent : nullptr;
+}
+
+axiom_node_t* axiom_node_get_first_child(axiom_node_t* om_node, const axutil_env_t*)
+{
+    return om_node ? om_node->firstChild : nullptr;
+}
+
+axiom_node_t* axiom_node_get_first_element(axiom_node_t* om_node, const axutil_env_t*)
+{
+    axiom_node* child = om_node ? om_node->firstChild : nullptr;
+    while (child && child->type != AXIOM_ELEMENT)
+        child = child->next;
+    return child;
+}
+
+axiom_node_t* axiom_node_get_last_child(axiom_node_t* om_node, const axutil_env_t*)
+{
+    return om_node ? om_node->lastChild : nullptr;
+}
+
+axiom_node_t* axiom_node_get_previous_sibling(axiom_node_t* om_node, const axutil_env_t*)
+{
+    return om_node ? om_node->previous : nullptr;
+}
+
+axiom_node_t* axiom_node_get_next_sibling(axiom_node_t* om_node, const axutil_env_t*)
+{
+    return om_node ? om_node->next : nullptr;
+}
+
+axiom_types_t axiom_node_get_node_type(axiom_node_t* om_node, const axutil_env_t*)
+{
+    return om_node ? om_node->type : AXIOM_INVALID;
+}
+
+void* axiom_node_get_data_element(axiom_node_t* om_node, const axutil_env_t*)
+{
+    return om_node ? om_node->data : nullptr;
+}
+
+axis2_bool_t axiom_node_is_complete(axiom_node_t*, const axutil_env_t*)
+{
+    return AXIS2_TRUE;
+}
+
+axis2_char_t* axiom_node_to_string(axiom_node_t* om_node, const axutil_env_t* env)
+{
+    if (!Present(env, om_node))
+        return nullptr;
+    return Guard<axis2_char_t*>(env, nullptr,
+                                [&] { return axis2c::CopyToAllocator(env, axis2c::SerializeTree(om_node)); });
+}
+
+axis2_char_t* axiom_node_sub_tree_to_string(axiom_node_t* om_node, const axutil_env_t* env)
+{
+    if (!Present(env, om_node))
+        return nullptr;
+    return Guard<axis2_char_t*>(env, nullptr, [&] {
+        std::string text;
+        for (axiom_node* child = om_node->firstChild; child; child = child->next)
+            text += axis2c::SerializeTree(child);
+        return axis2c::CopyToAllocator(env, text);
+    });
+}
+
+axiom_node_t* axiom_node_create_from_buffer(const axutil_env_t* env, axis2_char_t* buffer)
+{
+    if (!Present(env, buffer))
+        return nullptr;
+    return Guard<axiom_node_t*>(env, nullptr, [&]() -> axiom_node_t* {
+        try
+        {
+            return axis2c::ParseDocument(buffer, std::char_traits<char>::length(buffer));
+        }
+        catch (const std::bad_alloc&)
+        {
+            throw;
+        }
+        catch (const std::exception& error)
+        {
+            axis2c::SetError(env, AXIS2_ERROR_INVALID_DOCUMENT_STATE_ROOT_NULL, error.what());
             return nullptr;
-        axis2c::Unlink(om_node);
-        return om_node;
-    }
-
-    axis2_status_t axiom_node_insert_sibling_after(axiom_node_t* om_node, const axutil_env_t* env,
-                                                   axiom_node_t* node_to_insert)
-    {
-        if (!Present(env, om_node) || !Present(env, node_to_insert) || node_to_insert == om_node)
-            return AXIS2_FAILURE;
-        axis2c::Unlink(node_to_insert);
-        node_to_insert->parent = om_node->parent;
-        node_to_insert->previous = om_node;
-        node_to_insert->next = om_node->next;
-        if (om_node->next)
-            om_node->next->previous = node_to_insert;
-        else if (om_node->parent)
-            om_node->parent->lastChild = node_to_insert;
-        om_node->next = node_to_insert;
-        return AXIS2_SUCCESS;
-    }
-
-    axis2_status_t axiom_node_insert_sibling_before(axiom_node_t* om_node, const axutil_env_t* env,
-                                                    axiom_node_t* node_to_insert)
-    {
-        if (!Present(env, om_node) || !Present(env, node_to_insert) || node_to_insert == om_node)
-            return AXIS2_FAILURE;
-        axis2c::Unlink(node_to_insert);
-        node_to_insert->parent = om_node->parent;
-        node_to_insert->next = om_node;
-        node_to_insert->previous = om_node->previous;
-        if (om_node->previous)
-            om_node->previous->next = node_to_insert;
-        else if (om_node->parent)
-            om_node->parent->firstChild = node_to_insert;
-        om_node->previous = node_to_insert;
-        return AXIS2_SUCCESS;
-    }
-
-    axiom_node_t* axiom_node_get_parent(axiom_node_t* om_node, const axutil_env_t*)
-    {
-        return om_node ? om_node->parent : nullptr;
-    }
-
-    axiom_node_t* axiom_node_get_first_child(axiom_node_t* om_node, const axutil_env_t*)
-    {
-        return om_node ? om_node->firstChild : nullptr;
-    }
-
-    axiom_node_t* axiom_node_get_first_element(axiom_node_t* om_node, const axutil_env_t*)
-    {
-        axiom_node* child = om_node ? om_node->firstChild : nullptr;
-        while (child && child->type != AXIOM_ELEMENT)
-            child = child->next;
-        return child;
-    }
-
-    axiom_node_t* axiom_node_get_last_child(axiom_node_t* om_node, const axutil_env_t*)
-    {
-        return om_node ? om_node->lastChild : nullptr;
-    }
-
-    axiom_node_t* axiom_node_get_previous_sibling(axiom_node_t* om_node, const axutil_env_t*)
-    {
-        return om_node ? om_node->previous : nullptr;
-    }
-
-    axiom_node_t* axiom_node_get_next_sibling(axiom_node_t* om_node, const axutil_env_t*)
-    {
-        return om_node ? om_node->next : nullptr;
-    }
-
-    axiom_types_t axiom_node_get_node_type(axiom_node_t* om_node, const axutil_env_t*)
-    {
-        return om_node ? om_node->type : AXIOM_INVALID;
-    }
-
-    void* axiom_node_get_data_element(axiom_node_t* om_node, const axutil_env_t*)
-    {
-        return om_node ? om_node->data : nullptr;
-    }
-
-    axis2_bool_t axiom_node_is_complete(axiom_node_t*, const axutil_env_t*)
-    {
-        return AXIS2_TRUE;
-    }
-
-    axis2_char_t* axiom_node_to_string(axiom_node_t* om_node, const axutil_env_t* env)
-    {
-        if (!Present(env, om_node))
-            return nullptr;
-        return Guard<axis2_char_t*>(env, nullptr,
-                                    [&] { return axis2c::CopyToAllocator(env, axis2c::SerializeTree(om_node)); });
-    }
-
-    axis2_char_t* axiom_node_sub_tree_to_string(axiom_node_t* om_node, const axutil_env_t* env)
-    {
-        if (!Present(env, om_node))
-            return nullptr;
-        return Guard<axis2_char_t*>(env, nullptr, [&] {
-            std::string text;
-            for (axiom_node* child = om_node->firstChild; child; child = child->next)
-                text += axis2c::SerializeTree(child);
-            return axis2c::CopyToAllocator(env, text);
-        });
-    }
-
-    axiom_node_t* axiom_node_create_from_buffer(const axutil_env_t* env, axis2_char_t* buffer)
-    {
-        if (!Present(env, buffer))
-            return nullptr;
-        return Guard<axiom_node_t*>(env, nullptr, [&]() -> axiom_node_t* {
-            try
-            {
-                return axis2c::ParseDocument(buffer, std::char_traits<char>::length(buffer));
-            }
-            catch (const std::bad_alloc&)
-            {
-                throw;
-            }
-            catch (const std::exception& error)
-            {
-                axis2c::SetError(env, AXIS2_ERROR_INVALID_DOCUMENT_STATE_ROOT_NULL, error.what());
-                return nullptr;
-            }
-        });
-    }
+        }
+    });
+}
 
 } // extern "C"

@@ -163,126 +163,126 @@ char* Format(const axutil_env_t* env, const char* format, const axutil_date_time
 
 extern "C"
 {
-    axutil_date_time_t* axutil_date_time_create_with_offset(const axutil_env_t* env, int offset)
-    {
-        return axis2c::Guard<axutil_date_time_t*>(env, nullptr, [&] {
-            struct timeval now;
-            gettimeofday(&now, nullptr);
-            time_t seconds = now.tv_sec + offset;
-            struct tm fields;
-            gmtime_r(&seconds, &fields);
-            return new axutil_date_time{fields.tm_year + 1900,
-                                        fields.tm_mon + 1,
-                                        fields.tm_mday,
-                                        fields.tm_hour,
-                                        fields.tm_min,
-                                        fields.tm_sec,
-                                        static_cast<int>(now.tv_usec / 1000)};
-        });
-    }
+axutil_date_time_t* axutil_date_time_create_with_offset(const axutil_env_t* env, int offset)
+{
+    return axis2c::Guard<axutil_date_time_t*>(env, nullptr, [&] {
+        struct timeval now;
+        gettimeofday(&now, nullptr);
+        time_t seconds = now.tv_sec + offset;
+        struct tm fields;
+        gmtime_r(&seconds, &fields);
+        return new axutil_date_time{fields.tm_year + 1900,
+                                    fields.tm_mon + 1,
+                                    fields.tm_mday,
+                                    fields.tm_hour,
+                                    fields.tm_min,
+                                    fields.tm_sec,
+                                    static_cast<int>(now.tv_usec / 1000)};
+    });
+}
 
-    axutil_date_time_t* axutil_date_time_create(const axutil_env_t* env)
-    {
-        return axutil_date_time_create_with_offset(env, 0);
-    }
+axutil_date_time_t* axutil_date_time_create(const axutil_env_t* env)
+{
+    return axutil_date_time_create_with_offset(env, 0);
+}
 
-    void axutil_date_time_free(axutil_date_time_t* date_time, const axutil_env_t*)
-    {
-        delete date_time;
-    }
+void axutil_date_time_free(axutil_date_time_t* date_time, const axutil_env_t*)
+{
+    delete date_time;
+}
 
-    axis2_status_t axutil_date_time_deserialize_date_time(axutil_date_time_t* date_time, const axutil_env_t* env,
-                                                          const axis2_char_t* date_time_str)
-    {
-        if (!axis2c::Present(env, date_time) || !axis2c::Present(env, date_time_str))
-            return AXIS2_FAILURE;
-        Scanner in(date_time_str);
-        axutil_date_time parsed{};
-        int offset = 0;
-        if (!in.Digits(4, &parsed.year) || !in.Literal('-') || !in.Digits(2, &parsed.month) || !in.Literal('-') ||
-            !in.Digits(2, &parsed.day) || !in.Literal('T') || !ParseTime(in, &parsed, &offset) || !Valid(parsed))
-            return Reject(env, "dateTime", date_time_str);
-        Shift(&parsed, -offset);
-        *date_time = parsed;
-        return AXIS2_SUCCESS;
-    }
+axis2_status_t axutil_date_time_deserialize_date_time(axutil_date_time_t* date_time, const axutil_env_t* env,
+                                                      const axis2_char_t* date_time_str)
+{
+    if (!axis2c::Present(env, date_time) || !axis2c::Present(env, date_time_str))
+        return AXIS2_FAILURE;
+    Scanner in(date_time_str);
+    axutil_date_time parsed{};
+    int offset = 0;
+    if (!in.Digits(4, &parsed.year) || !in.Literal('-') || !in.Digits(2, &parsed.month) || !in.Literal('-') ||
+        !in.Digits(2, &parsed.day) || !in.Literal('T') || !ParseTime(in, &parsed, &offset) || !Valid(parsed))
+        return Reject(env, "dateTime", date_time_str);
+    Shift(&parsed, -offset);
+    *date_time = parsed;
+    return AXIS2_SUCCESS;
+}
 
-    axis2_status_t axutil_date_time_deserialize_date(axutil_date_time_t* date_time, const axutil_env_t* env,
-                                                     const axis2_char_t* date_str)
-    {
-        if (!axis2c::Present(env, date_time) || !axis2c::Present(env, date_str))
-            return AXIS2_FAILURE;
-        Scanner in(date_str);
-        axutil_date_time parsed{};
-        if (!in.Digits(4, &parsed.year) || !in.Literal('-') || !in.Digits(2, &parsed.month) || !in.Literal('-') ||
-            !in.Digits(2, &parsed.day) || !in.AtEnd() || !Valid(parsed))
-            return Reject(env, "date", date_str);
-        *date_time = parsed;
-        return AXIS2_SUCCESS;
-    }
+axis2_status_t axutil_date_time_deserialize_date(axutil_date_time_t* date_time, const axutil_env_t* env,
+                                                 const axis2_char_t* date_str)
+{
+    if (!axis2c::Present(env, date_time) || !axis2c::Present(env, date_str))
+        return AXIS2_FAILURE;
+    Scanner in(date_str);
+    axutil_date_time parsed{};
+    if (!in.Digits(4, &parsed.year) || !in.Literal('-') || !in.Digits(2, &parsed.month) || !in.Literal('-') ||
+        !in.Digits(2, &parsed.day) || !in.AtEnd() || !Valid(parsed))
+        return Reject(env, "date", date_str);
+    *date_time = parsed;
+    return AXIS2_SUCCESS;
+}
 
-    axis2_status_t axutil_date_time_deserialize_time(axutil_date_time_t* date_time, const axutil_env_t* env,
-                                                     const axis2_char_t* time_str)
-    {
-        if (!axis2c::Present(env, date_time) || !axis2c::Present(env, time_str))
-            return AXIS2_FAILURE;
-        Scanner in(time_str);
-        axutil_date_time parsed = *date_time;
-        int offset = 0;
-        if (!ParseTime(in, &parsed, &offset) || !Valid(parsed))
-            return Reject(env, "time", time_str);
-        int minutes = ((parsed.hour * 60 + parsed.minute - offset) % 1440 + 1440) % 1440;
-        parsed.hour = minutes / 60;
-        parsed.minute = minutes % 60;
-        *date_time = parsed;
-        return AXIS2_SUCCESS;
-    }
+axis2_status_t axutil_date_time_deserialize_time(axutil_date_time_t* date_time, const axutil_env_t* env,
+                                                 const axis2_char_t* time_str)
+{
+    if (!axis2c::Present(env, date_time) || !axis2c::Present(env, time_str))
+        return AXIS2_FAILURE;
+    Scanner in(time_str);
+    axutil_date_time parsed = *date_time;
+    int offset = 0;
+    if (!ParseTime(in, &parsed, &offset) || !Valid(parsed))
+        return Reject(env, "time", time_str);
+    int minutes = ((parsed.hour * 60 + parsed.minute - offset) % 1440 + 1440) % 1440;
+    parsed.hour = minutes / 60;
+    parsed.minute = minutes % 60;
+    *date_time = parsed;
+    return AXIS2_SUCCESS;
+}
 
-    axis2_char_t* axutil_date_time_serialize_date_time(axutil_date_time_t* date_time, const axutil_env_t* env)
-    {
-        if (!axis2c::Present(env, date_time))
-            return nullptr;
-        return Format(env, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", date_time);
-    }
+axis2_char_t* axutil_date_time_serialize_date_time(axutil_date_time_t* date_time, const axutil_env_t* env)
+{
+    if (!axis2c::Present(env, date_time))
+        return nullptr;
+    return Format(env, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", date_time);
+}
 
-    axis2_char_t* axutil_date_time_serialize_date(axutil_date_time_t* date_time, const axutil_env_t* env)
-    {
-        if (!axis2c::Present(env, date_time))
-            return nullptr;
-        return axis2c::Guard<char*>(env, nullptr, [&] {
-            char buffer[32];
-            int length = std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date_time->year, date_time->month,
-                                       date_time->day);
-            return axis2c::CopyToAllocator(env, buffer, static_cast<size_t>(length));
-        });
-    }
+axis2_char_t* axutil_date_time_serialize_date(axutil_date_time_t* date_time, const axutil_env_t* env)
+{
+    if (!axis2c::Present(env, date_time))
+        return nullptr;
+    return axis2c::Guard<char*>(env, nullptr, [&] {
+        char buffer[32];
+        int length =
+            std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date_time->year, date_time->month, date_time->day);
+        return axis2c::CopyToAllocator(env, buffer, static_cast<size_t>(length));
+    });
+}
 
-    axis2_char_t* axutil_date_time_serialize_time(axutil_date_time_t* date_time, const axutil_env_t* env)
-    {
-        if (!axis2c::Present(env, date_time))
-            return nullptr;
-        return axis2c::Guard<char*>(env, nullptr, [&] {
-            char buffer[32];
-            int length = std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d.%03dZ", date_time->hour,
-                                       date_time->minute, date_time->second, date_time->msec);
-            return axis2c::CopyToAllocator(env, buffer, static_cast<size_t>(length));
-        });
-    }
+axis2_char_t* axutil_date_time_serialize_time(axutil_date_time_t* date_time, const axutil_env_t* env)
+{
+    if (!axis2c::Present(env, date_time))
+        return nullptr;
+    return axis2c::Guard<char*>(env, nullptr, [&] {
+        char buffer[32];
+        int length = std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d.%03dZ", date_time->hour, date_time->minute,
+                                   date_time->second, date_time->msec);
+        return axis2c::CopyToAllocator(env, buffer, static_cast<size_t>(length));
+    });
+}
 
-    axis2_status_t axutil_date_time_set_date_time(axutil_date_time_t* date_time, const axutil_env_t* env, int year,
-                                                  int month, int date, int hour, int min, int second, int milliseconds)
+axis2_status_t axutil_date_time_set_date_time(axutil_date_time_t* date_time, const axutil_env_t* env, int year,
+                                              int month, int date, int hour, int min, int second, int milliseconds)
+{
+    if (!axis2c::Present(env, date_time))
+        return AXIS2_FAILURE;
+    axutil_date_time value{year, month, date, hour, min, second, milliseconds};
+    if (!Valid(value))
     {
-        if (!axis2c::Present(env, date_time))
-            return AXIS2_FAILURE;
-        axutil_date_time value{year, month, date, hour, min, second, milliseconds};
-        if (!Valid(value))
-        {
-            axis2c::SetError(env, AXIS2_ERROR_INVALID_BASE_TYPE, "impossible date or time");
-            return AXIS2_FAILURE;
-        }
-        *date_time = value;
-        return AXIS2_SUCCESS;
+        axis2c::SetError(env, AXIS2_ERROR_INVALID_BASE_TYPE, "impossible date or time");
+        return AXIS2_FAILURE;
     }
+    *date_time = value;
+    return AXIS2_SUCCESS;
+}
 
 #define AXIS2C_DATE_TIME_GETTER(name, field) \
     int name(axutil_date_time_t* date_time, const axutil_env_t*) \
@@ -290,12 +290,12 @@ extern "C"
         return date_time ? date_time->field : 0; \
     }
 
-    AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_year, year)
-    AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_month, month)
-    AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_day, day)
-    AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_hour, hour)
-    AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_minute, minute)
-    AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_second, second)
-    AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_msec, msec)
+AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_year, year)
+AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_month, month)
+AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_day, day)
+AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_hour, hour)
+AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_minute, minute)
+AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_second, second)
+AXIS2C_DATE_TIME_GETTER(axutil_date_time_get_msec, msec)
 
 } // extern "C"

@@ -157,90 +157,87 @@ std::string Serialize(const axutil_duration& d)
 
 extern "C"
 {
-    axutil_duration_t* axutil_duration_create(axutil_env_t* env)
-    {
-        return axis2c::Guard<axutil_duration_t*>(env, nullptr, [] { return new axutil_duration(); });
-    }
+axutil_duration_t* axutil_duration_create(axutil_env_t* env)
+{
+    return axis2c::Guard<axutil_duration_t*>(env, nullptr, [] { return new axutil_duration(); });
+}
 
-    axutil_duration_t* axutil_duration_create_from_values(const axutil_env_t* env, axis2_bool_t negative, int years,
-                                                          int months, int days, int hours, int minutes, double seconds)
+axutil_duration_t* axutil_duration_create_from_values(const axutil_env_t* env, axis2_bool_t negative, int years,
+                                                      int months, int days, int hours, int minutes, double seconds)
+{
+    auto* duration = axis2c::Guard<axutil_duration_t*>(env, nullptr, [] { return new axutil_duration(); });
+    if (duration && axutil_duration_set_duration(duration, env, negative, years, months, days, hours, minutes,
+                                                 seconds) != AXIS2_SUCCESS)
     {
-        auto* duration = axis2c::Guard<axutil_duration_t*>(env, nullptr, [] { return new axutil_duration(); });
-        if (duration && axutil_duration_set_duration(duration, env, negative, years, months, days, hours, minutes,
-                                                     seconds) != AXIS2_SUCCESS)
-        {
-            delete duration;
-            return nullptr;
-        }
-        return duration;
-    }
-
-    axutil_duration_t* axutil_duration_create_from_string(const axutil_env_t* env, const axis2_char_t* duration_str)
-    {
-        auto* duration = axis2c::Guard<axutil_duration_t*>(env, nullptr, [] { return new axutil_duration(); });
-        if (duration && axutil_duration_deserialize_duration(duration, env, duration_str) != AXIS2_SUCCESS)
-        {
-            delete duration;
-            return nullptr;
-        }
-        return duration;
-    }
-
-    axis2_status_t axutil_duration_free(axutil_duration_t* duration, const axutil_env_t* env)
-    {
-        if (!axis2c::Present(env, duration))
-            return AXIS2_FAILURE;
         delete duration;
-        return AXIS2_SUCCESS;
+        return nullptr;
     }
+    return duration;
+}
 
-    axis2_status_t axutil_duration_deserialize_duration(axutil_duration_t* duration, const axutil_env_t* env,
-                                                        const char* duration_str)
+axutil_duration_t* axutil_duration_create_from_string(const axutil_env_t* env, const axis2_char_t* duration_str)
+{
+    auto* duration = axis2c::Guard<axutil_duration_t*>(env, nullptr, [] { return new axutil_duration(); });
+    if (duration && axutil_duration_deserialize_duration(duration, env, duration_str) != AXIS2_SUCCESS)
     {
-        if (!axis2c::Present(env, duration) || !axis2c::Present(env, duration_str))
-            return AXIS2_FAILURE;
-        return axis2c::Guard<axis2_status_t>(env, AXIS2_FAILURE, [&] {
-            if (Parse(duration_str, duration))
-                return AXIS2_SUCCESS;
-            axis2c::SetError(env, AXIS2_ERROR_INVALID_BASE_TYPE,
-                             std::string("not an xs:duration: '") + duration_str + "'");
-            return AXIS2_FAILURE;
-        });
+        delete duration;
+        return nullptr;
     }
+    return duration;
+}
 
-    char* axutil_duration_serialize_duration(axutil_duration_t* duration, const axutil_env_t* env)
-    {
-        if (!axis2c::Present(env, duration))
-            return nullptr;
-        return axis2c::Guard<char*>(env, nullptr, [&] { return axis2c::CopyToAllocator(env, Serialize(*duration)); });
-    }
+axis2_status_t axutil_duration_free(axutil_duration_t* duration, const axutil_env_t* env)
+{
+    if (!axis2c::Present(env, duration))
+        return AXIS2_FAILURE;
+    delete duration;
+    return AXIS2_SUCCESS;
+}
 
-    axis2_status_t axutil_duration_set_duration(axutil_duration_t* duration, const axutil_env_t* env,
-                                                axis2_bool_t negative, int years, int months, int days, int hours,
-                                                int mins, double seconds)
-    {
-        if (!axis2c::Present(env, duration))
-            return AXIS2_FAILURE;
-        if (years < 0 || months < 0 || days < 0 || hours < 0 || mins < 0 || !(seconds >= 0.0))
-        {
-            axis2c::SetError(env, AXIS2_ERROR_INVALID_BASE_TYPE,
-                             "duration components must not be negative (use the sign)");
-            return AXIS2_FAILURE;
-        }
-        duration->negative = negative != AXIS2_FALSE;
-        duration->years = years;
-        duration->months = months;
-        duration->days = days;
-        duration->hours = hours;
-        duration->minutes = mins;
-        duration->seconds = seconds;
-        return AXIS2_SUCCESS;
-    }
+axis2_status_t axutil_duration_deserialize_duration(axutil_duration_t* duration, const axutil_env_t* env,
+                                                    const char* duration_str)
+{
+    if (!axis2c::Present(env, duration) || !axis2c::Present(env, duration_str))
+        return AXIS2_FAILURE;
+    return axis2c::Guard<axis2_status_t>(env, AXIS2_FAILURE, [&] {
+        if (Parse(duration_str, duration))
+            return AXIS2_SUCCESS;
+        axis2c::SetError(env, AXIS2_ERROR_INVALID_BASE_TYPE, std::string("not an xs:duration: '") + duration_str + "'");
+        return AXIS2_FAILURE;
+    });
+}
 
-    axis2_bool_t axutil_duration_get_is_negative(axutil_duration_t* duration, const axutil_env_t*)
+char* axutil_duration_serialize_duration(axutil_duration_t* duration, const axutil_env_t* env)
+{
+    if (!axis2c::Present(env, duration))
+        return nullptr;
+    return axis2c::Guard<char*>(env, nullptr, [&] { return axis2c::CopyToAllocator(env, Serialize(*duration)); });
+}
+
+axis2_status_t axutil_duration_set_duration(axutil_duration_t* duration, const axutil_env_t* env, axis2_bool_t negative,
+                                            int years, int months, int days, int hours, int mins, double seconds)
+{
+    if (!axis2c::Present(env, duration))
+        return AXIS2_FAILURE;
+    if (years < 0 || months < 0 || days < 0 || hours < 0 || mins < 0 || !(seconds >= 0.0))
     {
-        return duration && duration->negative ? AXIS2_TRUE : AXIS2_FALSE;
+        axis2c::SetError(env, AXIS2_ERROR_INVALID_BASE_TYPE, "duration components must not be negative (use the sign)");
+        return AXIS2_FAILURE;
     }
+    duration->negative = negative != AXIS2_FALSE;
+    duration->years = years;
+    duration->months = months;
+    duration->days = days;
+    duration->hours = hours;
+    duration->minutes = mins;
+    duration->seconds = seconds;
+    return AXIS2_SUCCESS;
+}
+
+axis2_bool_t axutil_duration_get_is_negative(axutil_duration_t* duration, const axutil_env_t*)
+{
+    return duration && duration->negative ? AXIS2_TRUE : AXIS2_FALSE;
+}
 
 #define AXIS2C_DURATION_GETTER(type, name, field) \
     type name(axutil_duration_t* duration, const axutil_env_t*) \
@@ -248,24 +245,23 @@ extern "C"
         return duration ? duration->field : 0; \
     }
 
-    AXIS2C_DURATION_GETTER(int, axutil_duration_get_years, years)
-    AXIS2C_DURATION_GETTER(int, axutil_duration_get_months, months)
-    AXIS2C_DURATION_GETTER(int, axutil_duration_get_days, days)
-    AXIS2C_DURATION_GETTER(int, axutil_duration_get_hours, hours)
-    AXIS2C_DURATION_GETTER(int, axutil_duration_get_mins, minutes)
-    AXIS2C_DURATION_GETTER(double, axutil_duration_get_seconds, seconds)
+AXIS2C_DURATION_GETTER(int, axutil_duration_get_years, years)
+AXIS2C_DURATION_GETTER(int, axutil_duration_get_months, months)
+AXIS2C_DURATION_GETTER(int, axutil_duration_get_days, days)
+AXIS2C_DURATION_GETTER(int, axutil_duration_get_hours, hours)
+AXIS2C_DURATION_GETTER(int, axutil_duration_get_mins, minutes)
+AXIS2C_DURATION_GETTER(double, axutil_duration_get_seconds, seconds)
 
-    axis2_bool_t axutil_duration_compare(axutil_duration_t* duration_one, axutil_duration_t* duration_two,
-                                         axutil_env_t*)
-    {
-        if (!duration_one || !duration_two)
-            return AXIS2_FALSE;
-        const axutil_duration& a = *duration_one;
-        const axutil_duration& b = *duration_two;
-        return a.negative == b.negative && a.years == b.years && a.months == b.months && a.days == b.days &&
-                       a.hours == b.hours && a.minutes == b.minutes && a.seconds == b.seconds
-                   ? AXIS2_TRUE
-                   : AXIS2_FALSE;
-    }
+axis2_bool_t axutil_duration_compare(axutil_duration_t* duration_one, axutil_duration_t* duration_two, axutil_env_t*)
+{
+    if (!duration_one || !duration_two)
+        return AXIS2_FALSE;
+    const axutil_duration& a = *duration_one;
+    const axutil_duration& b = *duration_two;
+    return a.negative == b.negative && a.years == b.years && a.months == b.months && a.days == b.days &&
+                   a.hours == b.hours && a.minutes == b.minutes && a.seconds == b.seconds
+               ? AXIS2_TRUE
+               : AXIS2_FALSE;
+}
 
 } // extern "C"

@@ -79,101 +79,101 @@ const char* MessageForNumber(int number)
 
 extern "C"
 {
-    axutil_error_t* axutil_error_create(axutil_allocator_t* allocator)
-    {
-        auto* impl = new (std::nothrow) ErrorImpl();
-        if (!impl)
-            return nullptr;
-        impl->pub.allocator = allocator;
-        impl->pub.error_number = AXIS2_ERROR_NONE;
-        impl->pub.status_code = AXIS2_SUCCESS;
-        impl->pub.message = nullptr;
-        return &impl->pub;
-    }
+axutil_error_t* axutil_error_create(axutil_allocator_t* allocator)
+{
+    auto* impl = new (std::nothrow) ErrorImpl();
+    if (!impl)
+        return nullptr;
+    impl->pub.allocator = allocator;
+    impl->pub.error_number = AXIS2_ERROR_NONE;
+    impl->pub.status_code = AXIS2_SUCCESS;
+    impl->pub.message = nullptr;
+    return &impl->pub;
+}
 
-    void axutil_error_free(axutil_error_t* error)
-    {
-        if (!error)
-            return;
-        std::free(error->message);
-        delete Impl(error);
-    }
+void axutil_error_free(axutil_error_t* error)
+{
+    if (!error)
+        return;
+    std::free(error->message);
+    delete Impl(error);
+}
 
-    axis2_status_t axutil_error_init(void)
-    {
-        return AXIS2_SUCCESS;
-    }
+axis2_status_t axutil_error_init(void)
+{
+    return AXIS2_SUCCESS;
+}
 
-    const axis2_char_t* axutil_error_get_message(const axutil_error_t* error)
+const axis2_char_t* axutil_error_get_message(const axutil_error_t* error)
+{
+    if (!error)
+        return nullptr;
+    ErrorImpl* impl = Impl(error);
+    try
     {
-        if (!error)
-            return nullptr;
-        ErrorImpl* impl = Impl(error);
-        try
+        std::string text = axis2c::MessageForNumber(error->error_number);
+        if (impl->hasDetail && impl->detailNumber == error->error_number && !impl->detail.empty())
         {
-            std::string text = axis2c::MessageForNumber(error->error_number);
-            if (impl->hasDetail && impl->detailNumber == error->error_number && !impl->detail.empty())
-            {
-                text += ": ";
-                text += impl->detail;
-            }
-            // Plain malloc: the message belongs to the error object, whatever
-            // allocator the environment uses.
-            char* composed = static_cast<char*>(std::malloc(text.size() + 1));
-            if (!composed)
-                return axis2c::MessageForNumber(error->error_number);
-            std::memcpy(composed, text.c_str(), text.size() + 1);
-            std::free(impl->pub.message);
-            impl->pub.message = composed;
-            return composed;
+            text += ": ";
+            text += impl->detail;
         }
-        catch (...)
-        {
+        // Plain malloc: the message belongs to the error object, whatever
+        // allocator the environment uses.
+        char* composed = static_cast<char*>(std::malloc(text.size() + 1));
+        if (!composed)
             return axis2c::MessageForNumber(error->error_number);
-        }
+        std::memcpy(composed, text.c_str(), text.size() + 1);
+        std::free(impl->pub.message);
+        impl->pub.message = composed;
+        return composed;
     }
-
-    axis2_status_t axutil_error_set_error_number(axutil_error_t* error, axutil_error_codes_t error_number)
+    catch (...)
     {
-        if (!error)
-            return AXIS2_FAILURE;
-        ErrorImpl* impl = Impl(error);
-        error->error_number = error_number;
+        return axis2c::MessageForNumber(error->error_number);
+    }
+}
+
+axis2_status_t axutil_error_set_error_number(axutil_error_t* error, axutil_error_codes_t error_number)
+{
+    if (!error)
+        return AXIS2_FAILURE;
+    ErrorImpl* impl = Impl(error);
+    error->error_number = error_number;
+    impl->hasDetail = false;
+    impl->detail.clear();
+    return AXIS2_SUCCESS;
+}
+
+axis2_status_t axutil_error_set_error_message(axutil_error_t* error, axis2_char_t* message)
+{
+    if (!error)
+        return AXIS2_FAILURE;
+    ErrorImpl* impl = Impl(error);
+    try
+    {
+        impl->detail = message ? message : "";
+        impl->detailNumber = error->error_number;
+        impl->hasDetail = message != nullptr;
+        return AXIS2_SUCCESS;
+    }
+    catch (...)
+    {
         impl->hasDetail = false;
-        impl->detail.clear();
-        return AXIS2_SUCCESS;
+        return AXIS2_FAILURE;
     }
+}
 
-    axis2_status_t axutil_error_set_error_message(axutil_error_t* error, axis2_char_t* message)
-    {
-        if (!error)
-            return AXIS2_FAILURE;
-        ErrorImpl* impl = Impl(error);
-        try
-        {
-            impl->detail = message ? message : "";
-            impl->detailNumber = error->error_number;
-            impl->hasDetail = message != nullptr;
-            return AXIS2_SUCCESS;
-        }
-        catch (...)
-        {
-            impl->hasDetail = false;
-            return AXIS2_FAILURE;
-        }
-    }
+axis2_status_t axutil_error_set_status_code(axutil_error_t* error, axis2_status_codes_t status_code)
+{
+    if (!error)
+        return AXIS2_FAILURE;
+    error->status_code = status_code;
+    return AXIS2_SUCCESS;
+}
 
-    axis2_status_t axutil_error_set_status_code(axutil_error_t* error, axis2_status_codes_t status_code)
-    {
-        if (!error)
-            return AXIS2_FAILURE;
-        error->status_code = status_code;
-        return AXIS2_SUCCESS;
-    }
-
-    axis2_status_t axutil_error_get_status_code(axutil_error_t* error)
-    {
-        return error ? error->status_code : AXIS2_CRITICAL_FAILURE;
-    }
+axis2_status_t axutil_error_get_status_code(axutil_error_t* error)
+{
+    return error ? error->status_code : AXIS2_CRITICAL_FAILURE;
+}
 
 } // extern "C"

@@ -118,36 +118,36 @@ void LogText(const axutil_env_t* env, axutil_log_levels_t level, const char* fil
 
 extern "C"
 {
-    axutil_log_t* axutil_log_create(axutil_allocator_t*, struct axutil_log_ops* ops, const axis2_char_t* file_name)
+axutil_log_t* axutil_log_create(axutil_allocator_t*, struct axutil_log_ops* ops, const axis2_char_t* file_name)
+{
+    auto* impl = new (std::nothrow) LogImpl();
+    if (!impl)
+        return nullptr;
+    try
     {
-        auto* impl = new (std::nothrow) LogImpl();
-        if (!impl)
-            return nullptr;
-        try
-        {
-            impl->path = file_name ? file_name : "";
-        }
-        catch (...)
-        {
-            delete impl;
-            return nullptr;
-        }
-        impl->pub.ops = ops;
-        impl->pub.level = AXIS2_LOG_LEVEL_DEBUG;
-        impl->pub.size = 0;
-        impl->pub.enabled = AXIS2_TRUE;
-        return &impl->pub;
+        impl->path = file_name ? file_name : "";
     }
-
-    void axutil_log_free(axutil_allocator_t*, axutil_log_t* log)
+    catch (...)
     {
-        if (!log)
-            return;
-        LogImpl* impl = Impl(log);
-        if (impl->file)
-            std::fclose(impl->file);
         delete impl;
+        return nullptr;
     }
+    impl->pub.ops = ops;
+    impl->pub.level = AXIS2_LOG_LEVEL_DEBUG;
+    impl->pub.size = 0;
+    impl->pub.enabled = AXIS2_TRUE;
+    return &impl->pub;
+}
+
+void axutil_log_free(axutil_allocator_t*, axutil_log_t* log)
+{
+    if (!log)
+        return;
+    LogImpl* impl = Impl(log);
+    if (impl->file)
+        std::fclose(impl->file);
+    delete impl;
+}
 
 #define AXIS2C_DEFINE_LOG_FUNCTION(name, level) \
     void name(axutil_log_t* log, const axis2_char_t* file, const int line, const axis2_char_t* format, ...) \
@@ -158,19 +158,19 @@ extern "C"
         va_end(args); \
     }
 
-    AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_critical, AXIS2_LOG_LEVEL_CRITICAL)
-    AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_error, AXIS2_LOG_LEVEL_ERROR)
-    AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_warning, AXIS2_LOG_LEVEL_WARNING)
-    AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_debug, AXIS2_LOG_LEVEL_DEBUG)
-    AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_user, AXIS2_LOG_LEVEL_USER)
-    AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_trace, AXIS2_LOG_LEVEL_TRACE)
+AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_critical, AXIS2_LOG_LEVEL_CRITICAL)
+AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_error, AXIS2_LOG_LEVEL_ERROR)
+AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_warning, AXIS2_LOG_LEVEL_WARNING)
+AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_debug, AXIS2_LOG_LEVEL_DEBUG)
+AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_user, AXIS2_LOG_LEVEL_USER)
+AXIS2C_DEFINE_LOG_FUNCTION(axutil_log_impl_log_trace, AXIS2_LOG_LEVEL_TRACE)
 
-    void axutil_log_impl_log_info(axutil_log_t* log, const axis2_char_t* format, ...)
-    {
-        va_list args;
-        va_start(args, format);
-        LogV(log, AXIS2_LOG_LEVEL_INFO, nullptr, 0, format, args);
-        va_end(args);
-    }
+void axutil_log_impl_log_info(axutil_log_t* log, const axis2_char_t* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    LogV(log, AXIS2_LOG_LEVEL_INFO, nullptr, 0, format, args);
+    va_end(args);
+}
 
 } // extern "C"

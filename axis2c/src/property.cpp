@@ -33,84 +33,83 @@ void ReleaseValue(axutil_property* property, const axutil_env_t* env)
 
 extern "C"
 {
-    axutil_property_t* axutil_property_create(const axutil_env_t* env)
-    {
-        auto* property = new (std::nothrow) axutil_property();
-        if (!property)
-            axis2c::SetError(env, AXIS2_ERROR_NO_MEMORY);
-        return property;
-    }
+axutil_property_t* axutil_property_create(const axutil_env_t* env)
+{
+    auto* property = new (std::nothrow) axutil_property();
+    if (!property)
+        axis2c::SetError(env, AXIS2_ERROR_NO_MEMORY);
+    return property;
+}
 
-    axutil_property_t* axutil_property_create_with_args(const axutil_env_t* env, axis2_scope_t scope,
-                                                        axis2_bool_t own_value, AXIS2_FREE_VOID_ARG free_func,
-                                                        void* value)
-    {
-        axutil_property_t* property = axutil_property_create(env);
-        if (!property)
-            return nullptr;
-        property->scope = scope;
-        property->ownValue = own_value;
-        property->freeFunc = free_func;
-        property->value = value;
-        return property;
-    }
+axutil_property_t* axutil_property_create_with_args(const axutil_env_t* env, axis2_scope_t scope,
+                                                    axis2_bool_t own_value, AXIS2_FREE_VOID_ARG free_func, void* value)
+{
+    axutil_property_t* property = axutil_property_create(env);
+    if (!property)
+        return nullptr;
+    property->scope = scope;
+    property->ownValue = own_value;
+    property->freeFunc = free_func;
+    property->value = value;
+    return property;
+}
 
-    void axutil_property_free(axutil_property_t* property, const axutil_env_t* env)
-    {
-        if (!property)
-            return;
+void axutil_property_free(axutil_property_t* property, const axutil_env_t* env)
+{
+    if (!property)
+        return;
+    ReleaseValue(property, env);
+    delete property;
+}
+
+axis2_status_t axutil_property_set_scope(axutil_property_t* property, const axutil_env_t* env, axis2_scope_t scope)
+{
+    if (!Present(env, property))
+        return AXIS2_FAILURE;
+    property->scope = scope;
+    return AXIS2_SUCCESS;
+}
+
+axis2_scope_t axutil_property_get_scope(axutil_property_t* property, const axutil_env_t* env)
+{
+    if (!Present(env, property))
+        return AXIS2_SCOPE_REQUEST;
+    return property->scope;
+}
+
+axis2_status_t axutil_property_set_free_func(axutil_property_t* property, const axutil_env_t* env,
+                                             AXIS2_FREE_VOID_ARG free_func)
+{
+    if (!Present(env, property))
+        return AXIS2_FAILURE;
+    property->freeFunc = free_func;
+    return AXIS2_SUCCESS;
+}
+
+axis2_status_t axutil_property_set_value(axutil_property_t* property, const axutil_env_t* env, void* value)
+{
+    if (!Present(env, property))
+        return AXIS2_FAILURE;
+    if (property->value != value)
         ReleaseValue(property, env);
-        delete property;
-    }
+    property->value = value;
+    return AXIS2_SUCCESS;
+}
 
-    axis2_status_t axutil_property_set_scope(axutil_property_t* property, const axutil_env_t* env, axis2_scope_t scope)
-    {
-        if (!Present(env, property))
-            return AXIS2_FAILURE;
-        property->scope = scope;
-        return AXIS2_SUCCESS;
-    }
+void* axutil_property_get_value(axutil_property_t* property, const axutil_env_t* env)
+{
+    if (!Present(env, property))
+        return nullptr;
+    return property->value;
+}
 
-    axis2_scope_t axutil_property_get_scope(axutil_property_t* property, const axutil_env_t* env)
-    {
-        if (!Present(env, property))
-            return AXIS2_SCOPE_REQUEST;
-        return property->scope;
-    }
-
-    axis2_status_t axutil_property_set_free_func(axutil_property_t* property, const axutil_env_t* env,
-                                                 AXIS2_FREE_VOID_ARG free_func)
-    {
-        if (!Present(env, property))
-            return AXIS2_FAILURE;
-        property->freeFunc = free_func;
-        return AXIS2_SUCCESS;
-    }
-
-    axis2_status_t axutil_property_set_value(axutil_property_t* property, const axutil_env_t* env, void* value)
-    {
-        if (!Present(env, property))
-            return AXIS2_FAILURE;
-        if (property->value != value)
-            ReleaseValue(property, env);
-        property->value = value;
-        return AXIS2_SUCCESS;
-    }
-
-    void* axutil_property_get_value(axutil_property_t* property, const axutil_env_t* env)
-    {
-        if (!Present(env, property))
-            return nullptr;
-        return property->value;
-    }
-
-    axis2_status_t axutil_property_set_own_value(axutil_property_t* property, const axutil_env_t* env,
-                                                 axis2_bool_t own_value)
-    {
-        if (!Present(env, property))
-            return AXIS2_FAILURE;
-        property->ownValue = own_value;
-        return AXIS2_SUCCESS;
-    }
+axis2_status_t axutil_property_set_own_value(axutil_property_t* property, const axutil_env_t* env,
+                                             axis2_bool_t own_value)
+{
+    if (!Present(env, property))
+        return AXIS2_FAILURE;
+    property->ownValue = own_value;
+    return AXIS2_SUCCESS;
+}
 
 } // extern "C"

@@ -216,186 +216,183 @@ char* TextOrNull(std::string& text)
 
 extern "C"
 {
-    axiom_soap_header* axiom_soap_envelope_get_header(axiom_soap_envelope_t* soap_envelope, const axutil_env_t* env)
-    {
-        return Present(env, soap_envelope) ? soap_envelope->header : nullptr;
-    }
+axiom_soap_header* axiom_soap_envelope_get_header(axiom_soap_envelope_t* soap_envelope, const axutil_env_t* env)
+{
+    return Present(env, soap_envelope) ? soap_envelope->header : nullptr;
+}
 
-    axiom_soap_body* axiom_soap_envelope_get_body(axiom_soap_envelope_t* soap_envelope, const axutil_env_t* env)
-    {
-        return Present(env, soap_envelope) ? soap_envelope->body : nullptr;
-    }
+axiom_soap_body* axiom_soap_envelope_get_body(axiom_soap_envelope_t* soap_envelope, const axutil_env_t* env)
+{
+    return Present(env, soap_envelope) ? soap_envelope->body : nullptr;
+}
 
-    axiom_node_t* axiom_soap_envelope_get_base_node(axiom_soap_envelope_t* soap_envelope, const axutil_env_t* env)
-    {
-        return Present(env, soap_envelope) ? soap_envelope->node : nullptr;
-    }
+axiom_node_t* axiom_soap_envelope_get_base_node(axiom_soap_envelope_t* soap_envelope, const axutil_env_t* env)
+{
+    return Present(env, soap_envelope) ? soap_envelope->node : nullptr;
+}
 
-    int axiom_soap_envelope_get_soap_version(axiom_soap_envelope_t* soap_envelope, const axutil_env_t* env)
-    {
-        return Present(env, soap_envelope) ? soap_envelope->version : AXIOM_SOAP_VERSION_NOT_SET;
-    }
+int axiom_soap_envelope_get_soap_version(axiom_soap_envelope_t* soap_envelope, const axutil_env_t* env)
+{
+    return Present(env, soap_envelope) ? soap_envelope->version : AXIOM_SOAP_VERSION_NOT_SET;
+}
 
-    axiom_namespace_t* axiom_soap_envelope_get_namespace(axiom_soap_envelope_t* soap_envelope, const axutil_env_t* env)
-    {
-        if (!Present(env, soap_envelope))
-            return nullptr;
-        return axis2c::ElementOf(soap_envelope->node)->ns;
-    }
+axiom_namespace_t* axiom_soap_envelope_get_namespace(axiom_soap_envelope_t* soap_envelope, const axutil_env_t* env)
+{
+    if (!Present(env, soap_envelope))
+        return nullptr;
+    return axis2c::ElementOf(soap_envelope->node)->ns;
+}
 
-    axiom_node_t* axiom_soap_header_get_base_node(axiom_soap_header_t* soap_header, const axutil_env_t* env)
-    {
-        return Present(env, soap_header) ? soap_header->node : nullptr;
-    }
+axiom_node_t* axiom_soap_header_get_base_node(axiom_soap_header_t* soap_header, const axutil_env_t* env)
+{
+    return Present(env, soap_header) ? soap_header->node : nullptr;
+}
 
-    int axiom_soap_header_get_soap_version(axiom_soap_header_t* soap_header, const axutil_env_t* env)
-    {
-        return Present(env, soap_header) ? soap_header->version : AXIOM_SOAP_VERSION_NOT_SET;
-    }
+int axiom_soap_header_get_soap_version(axiom_soap_header_t* soap_header, const axutil_env_t* env)
+{
+    return Present(env, soap_header) ? soap_header->version : AXIOM_SOAP_VERSION_NOT_SET;
+}
 
-    axis2_bool_t axiom_soap_body_has_fault(axiom_soap_body_t* soap_body, const axutil_env_t* env)
-    {
-        return Present(env, soap_body) && soap_body->fault ? AXIS2_TRUE : AXIS2_FALSE;
-    }
+axis2_bool_t axiom_soap_body_has_fault(axiom_soap_body_t* soap_body, const axutil_env_t* env)
+{
+    return Present(env, soap_body) && soap_body->fault ? AXIS2_TRUE : AXIS2_FALSE;
+}
 
-    axiom_soap_fault_t* axiom_soap_body_get_fault(axiom_soap_body_t* soap_body, const axutil_env_t* env)
-    {
-        return Present(env, soap_body) ? soap_body->fault : nullptr;
-    }
+axiom_soap_fault_t* axiom_soap_body_get_fault(axiom_soap_body_t* soap_body, const axutil_env_t* env)
+{
+    return Present(env, soap_body) ? soap_body->fault : nullptr;
+}
 
-    axiom_node_t* axiom_soap_body_get_base_node(axiom_soap_body_t* soap_body, const axutil_env_t* env)
-    {
-        return Present(env, soap_body) ? soap_body->node : nullptr;
-    }
+axiom_node_t* axiom_soap_body_get_base_node(axiom_soap_body_t* soap_body, const axutil_env_t* env)
+{
+    return Present(env, soap_body) ? soap_body->node : nullptr;
+}
 
-    int axiom_soap_body_get_soap_version(axiom_soap_body_t* soap_body, const axutil_env_t* env)
-    {
-        return Present(env, soap_body) ? soap_body->version : AXIOM_SOAP_VERSION_NOT_SET;
-    }
+int axiom_soap_body_get_soap_version(axiom_soap_body_t* soap_body, const axutil_env_t* env)
+{
+    return Present(env, soap_body) ? soap_body->version : AXIOM_SOAP_VERSION_NOT_SET;
+}
 
-    axiom_soap_fault_code* axiom_soap_fault_get_code(axiom_soap_fault_t* soap_fault, const axutil_env_t* env)
-    {
-        return Present(env, soap_fault) ? soap_fault->code : nullptr;
-    }
+axiom_soap_fault_code* axiom_soap_fault_get_code(axiom_soap_fault_t* soap_fault, const axutil_env_t* env)
+{
+    return Present(env, soap_fault) ? soap_fault->code : nullptr;
+}
 
-    axiom_soap_fault_reason* axiom_soap_fault_get_reason(axiom_soap_fault_t* soap_fault, const axutil_env_t* env)
-    {
-        return Present(env, soap_fault) ? soap_fault->reason : nullptr;
-    }
+axiom_soap_fault_reason* axiom_soap_fault_get_reason(axiom_soap_fault_t* soap_fault, const axutil_env_t* env)
+{
+    return Present(env, soap_fault) ? soap_fault->reason : nullptr;
+}
 
-    axiom_soap_fault_detail* axiom_soap_fault_get_detail(axiom_soap_fault_t* soap_fault, const axutil_env_t* env)
-    {
-        return Present(env, soap_fault) ? soap_fault->detail : nullptr;
-    }
+axiom_soap_fault_detail* axiom_soap_fault_get_detail(axiom_soap_fault_t* soap_fault, const axutil_env_t* env)
+{
+    return Present(env, soap_fault) ? soap_fault->detail : nullptr;
+}
 
-    axiom_node_t* axiom_soap_fault_get_base_node(axiom_soap_fault_t* soap_fault, const axutil_env_t* env)
-    {
-        return Present(env, soap_fault) ? soap_fault->node : nullptr;
-    }
+axiom_node_t* axiom_soap_fault_get_base_node(axiom_soap_fault_t* soap_fault, const axutil_env_t* env)
+{
+    return Present(env, soap_fault) ? soap_fault->node : nullptr;
+}
 
-    axiom_soap_fault_sub_code* axiom_soap_fault_code_get_sub_code(axiom_soap_fault_code_t* fault_code,
-                                                                  const axutil_env_t* env)
-    {
-        return Present(env, fault_code) ? fault_code->subCode : nullptr;
-    }
+axiom_soap_fault_sub_code* axiom_soap_fault_code_get_sub_code(axiom_soap_fault_code_t* fault_code,
+                                                              const axutil_env_t* env)
+{
+    return Present(env, fault_code) ? fault_code->subCode : nullptr;
+}
 
-    axiom_soap_fault_value* axiom_soap_fault_code_get_value(axiom_soap_fault_code_t* fault_code,
+axiom_soap_fault_value* axiom_soap_fault_code_get_value(axiom_soap_fault_code_t* fault_code, const axutil_env_t* env)
+{
+    return Present(env, fault_code) ? fault_code->value : nullptr;
+}
+
+axiom_node_t* axiom_soap_fault_code_get_base_node(axiom_soap_fault_code_t* fault_code, const axutil_env_t* env)
+{
+    return Present(env, fault_code) ? fault_code->node : nullptr;
+}
+
+axiom_soap_fault_sub_code_t* axiom_soap_fault_sub_code_get_sub_code(axiom_soap_fault_sub_code_t* fault_sub_code,
+                                                                    const axutil_env_t* env)
+{
+    return Present(env, fault_sub_code) ? fault_sub_code->subCode : nullptr;
+}
+
+axiom_soap_fault_value* axiom_soap_fault_sub_code_get_value(axiom_soap_fault_sub_code_t* fault_sub_code,
                                                             const axutil_env_t* env)
-    {
-        return Present(env, fault_code) ? fault_code->value : nullptr;
-    }
+{
+    return Present(env, fault_sub_code) ? fault_sub_code->value : nullptr;
+}
 
-    axiom_node_t* axiom_soap_fault_code_get_base_node(axiom_soap_fault_code_t* fault_code, const axutil_env_t* env)
-    {
-        return Present(env, fault_code) ? fault_code->node : nullptr;
-    }
+axiom_node_t* axiom_soap_fault_sub_code_get_base_node(axiom_soap_fault_sub_code_t* fault_sub_code,
+                                                      const axutil_env_t* env)
+{
+    return Present(env, fault_sub_code) ? fault_sub_code->node : nullptr;
+}
 
-    axiom_soap_fault_sub_code_t* axiom_soap_fault_sub_code_get_sub_code(axiom_soap_fault_sub_code_t* fault_sub_code,
-                                                                        const axutil_env_t* env)
-    {
-        return Present(env, fault_sub_code) ? fault_sub_code->subCode : nullptr;
-    }
+axis2_char_t* axiom_soap_fault_value_get_text(axiom_soap_fault_value_t* fault_value, const axutil_env_t* env)
+{
+    return Present(env, fault_value) ? TextOrNull(fault_value->text) : nullptr;
+}
 
-    axiom_soap_fault_value* axiom_soap_fault_sub_code_get_value(axiom_soap_fault_sub_code_t* fault_sub_code,
-                                                                const axutil_env_t* env)
-    {
-        return Present(env, fault_sub_code) ? fault_sub_code->value : nullptr;
-    }
+axiom_node_t* axiom_soap_fault_value_get_base_node(axiom_soap_fault_value_t* fault_value, const axutil_env_t* env)
+{
+    return Present(env, fault_value) ? fault_value->node : nullptr;
+}
 
-    axiom_node_t* axiom_soap_fault_sub_code_get_base_node(axiom_soap_fault_sub_code_t* fault_sub_code,
-                                                          const axutil_env_t* env)
-    {
-        return Present(env, fault_sub_code) ? fault_sub_code->node : nullptr;
-    }
+axiom_soap_fault_text* axiom_soap_fault_reason_get_soap_fault_text(axiom_soap_fault_reason_t* fault_reason,
+                                                                   const axutil_env_t* env, axis2_char_t* lang)
+{
+    if (!Present(env, fault_reason))
+        return nullptr;
+    for (axiom_soap_fault_text* text : fault_reason->texts)
+        if (!lang || text->lang == lang)
+            return text;
+    return nullptr;
+}
 
-    axis2_char_t* axiom_soap_fault_value_get_text(axiom_soap_fault_value_t* fault_value, const axutil_env_t* env)
+axutil_array_list_t* axiom_soap_fault_reason_get_all_soap_fault_texts(axiom_soap_fault_reason_t* fault_reason,
+                                                                      const axutil_env_t* env)
+{
+    if (!Present(env, fault_reason))
+        return nullptr;
+    if (!fault_reason->list)
     {
-        return Present(env, fault_value) ? TextOrNull(fault_value->text) : nullptr;
-    }
-
-    axiom_node_t* axiom_soap_fault_value_get_base_node(axiom_soap_fault_value_t* fault_value, const axutil_env_t* env)
-    {
-        return Present(env, fault_value) ? fault_value->node : nullptr;
-    }
-
-    axiom_soap_fault_text* axiom_soap_fault_reason_get_soap_fault_text(axiom_soap_fault_reason_t* fault_reason,
-                                                                       const axutil_env_t* env, axis2_char_t* lang)
-    {
-        if (!Present(env, fault_reason))
+        fault_reason->list = axutil_array_list_create(env, static_cast<int>(fault_reason->texts.size()) + 1);
+        if (!fault_reason->list)
             return nullptr;
         for (axiom_soap_fault_text* text : fault_reason->texts)
-            if (!lang || text->lang == lang)
-                return text;
-        return nullptr;
+            axutil_array_list_add(fault_reason->list, env, text);
     }
+    return fault_reason->list;
+}
 
-    axutil_array_list_t* axiom_soap_fault_reason_get_all_soap_fault_texts(axiom_soap_fault_reason_t* fault_reason,
-                                                                          const axutil_env_t* env)
-    {
-        if (!Present(env, fault_reason))
-            return nullptr;
-        if (!fault_reason->list)
-        {
-            fault_reason->list = axutil_array_list_create(env, static_cast<int>(fault_reason->texts.size()) + 1);
-            if (!fault_reason->list)
-                return nullptr;
-            for (axiom_soap_fault_text* text : fault_reason->texts)
-                axutil_array_list_add(fault_reason->list, env, text);
-        }
-        return fault_reason->list;
-    }
+axiom_soap_fault_text* axiom_soap_fault_reason_get_first_soap_fault_text(axiom_soap_fault_reason_t* fault_reason,
+                                                                         const axutil_env_t* env)
+{
+    return axiom_soap_fault_reason_get_soap_fault_text(fault_reason, env, nullptr);
+}
 
-    axiom_soap_fault_text* axiom_soap_fault_reason_get_first_soap_fault_text(axiom_soap_fault_reason_t* fault_reason,
-                                                                             const axutil_env_t* env)
-    {
-        return axiom_soap_fault_reason_get_soap_fault_text(fault_reason, env, nullptr);
-    }
+axiom_node_t* axiom_soap_fault_reason_get_base_node(axiom_soap_fault_reason_t* fault_reason, const axutil_env_t* env)
+{
+    return Present(env, fault_reason) ? fault_reason->node : nullptr;
+}
 
-    axiom_node_t* axiom_soap_fault_reason_get_base_node(axiom_soap_fault_reason_t* fault_reason,
-                                                        const axutil_env_t* env)
-    {
-        return Present(env, fault_reason) ? fault_reason->node : nullptr;
-    }
+axis2_char_t* axiom_soap_fault_text_get_lang(axiom_soap_fault_text_t* fault_text, const axutil_env_t* env)
+{
+    return Present(env, fault_text) ? TextOrNull(fault_text->lang) : nullptr;
+}
 
-    axis2_char_t* axiom_soap_fault_text_get_lang(axiom_soap_fault_text_t* fault_text, const axutil_env_t* env)
-    {
-        return Present(env, fault_text) ? TextOrNull(fault_text->lang) : nullptr;
-    }
+axiom_node_t* axiom_soap_fault_text_get_base_node(axiom_soap_fault_text_t* fault_text, const axutil_env_t* env)
+{
+    return Present(env, fault_text) ? fault_text->node : nullptr;
+}
 
-    axiom_node_t* axiom_soap_fault_text_get_base_node(axiom_soap_fault_text_t* fault_text, const axutil_env_t* env)
-    {
-        return Present(env, fault_text) ? fault_text->node : nullptr;
-    }
+axis2_char_t* axiom_soap_fault_text_get_text(axiom_soap_fault_text_t* fault_text, const axutil_env_t* env)
+{
+    return Present(env, fault_text) ? TextOrNull(fault_text->text) : nullptr;
+}
 
-    axis2_char_t* axiom_soap_fault_text_get_text(axiom_soap_fault_text_t* fault_text, const axutil_env_t* env)
-    {
-        return Present(env, fault_text) ? TextOrNull(fault_text->text) : nullptr;
-    }
-
-    axiom_node_t* axiom_soap_fault_detail_get_base_node(axiom_soap_fault_detail_t* fault_detail,
-                                                        const axutil_env_t* env)
-    {
-        return Present(env, fault_detail) ? fault_detail->node : nullptr;
-    }
+axiom_node_t* axiom_soap_fault_detail_get_base_node(axiom_soap_fault_detail_t* fault_detail, const axutil_env_t* env)
+{
+    return Present(env, fault_detail) ? fault_detail->node : nullptr;
+}
 
 } // extern "C"

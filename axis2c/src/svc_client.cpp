@@ -217,177 +217,174 @@ void Refuse(const axutil_env_t* env, int number, const std::string& what)
 
 extern "C"
 {
-    axis2_svc_client_t* axis2_svc_client_create(const axutil_env_t* env, const axis2_char_t* client_home)
-    {
-        return Guard<axis2_svc_client_t*>(env, nullptr, [&]() -> axis2_svc_client_t* {
-            auto client = std::make_unique<axis2_svc_client>();
-            const std::string home = client_home ? client_home : "";
-            try
-            {
-                client->configuration = axis2c::ClientConfiguration::Load(home);
-            }
-            catch (const axis2c::ConfigurationMissing& error)
-            {
-                axis2c::Reject(env, AXIS2_ERROR_CONFIG_NOT_FOUND, error.what());
-                return nullptr;
-            }
-            catch (const axis2c::ConfigurationError& error)
-            {
-                axis2c::Reject(env, AXIS2_ERROR_INVALID_STATE_CONF, error.what());
-                return nullptr;
-            }
-            const std::string file = axis2c::LocateConfiguration(home).path;
-            if (!file.empty() && !Poco::File(file).exists())
-                AXIS2C_LOG(env, AXIS2_LOG_LEVEL_INFO, "no " + file + "; the transport defaults apply");
-            axutil_qname_t* name = axutil_qname_create(env, AXIS2_ANON_SERVICE, nullptr, nullptr);
-            client->svc = name ? axis2_svc_create_with_qname(env, name) : nullptr;
-            axutil_qname_free(name, env);
-            client->options = axis2_options_create(env);
-            if (!client->svc || !client->options || !AddAnonymousOperations(env, client->svc))
-            {
-                axis2_svc_free(client->svc, env);
-                axis2_options_free(client->options, env);
-                return nullptr;
-            }
-            if (client_home)
-                AXIS2C_LOG(env, AXIS2_LOG_LEVEL_DEBUG, std::string("client home ") + client_home);
-            return client.release();
-        });
-    }
-
-    void axis2_svc_client_free(axis2_svc_client_t* svc_client, const axutil_env_t* env)
-    {
-        if (!svc_client)
-            return;
-        ForgetLastExchange(svc_client, nullptr);
-        axis2_svc_free(svc_client->svc, env);
-        axis2_options_free(svc_client->options, env);
-        delete svc_client;
-    }
-
-    axis2_svc_t* axis2_svc_client_get_svc(const axis2_svc_client_t* svc_client, const axutil_env_t* env)
-    {
-        if (!Present(env, svc_client))
+axis2_svc_client_t* axis2_svc_client_create(const axutil_env_t* env, const axis2_char_t* client_home)
+{
+    return Guard<axis2_svc_client_t*>(env, nullptr, [&]() -> axis2_svc_client_t* {
+        auto client = std::make_unique<axis2_svc_client>();
+        const std::string home = client_home ? client_home : "";
+        try
+        {
+            client->configuration = axis2c::ClientConfiguration::Load(home);
+        }
+        catch (const axis2c::ConfigurationMissing& error)
+        {
+            axis2c::Reject(env, AXIS2_ERROR_CONFIG_NOT_FOUND, error.what());
             return nullptr;
-        return svc_client->svc;
-    }
-
-    const axis2_options_t* axis2_svc_client_get_options(const axis2_svc_client_t* svc_client, const axutil_env_t* env)
-    {
-        if (!Present(env, svc_client))
+        }
+        catch (const axis2c::ConfigurationError& error)
+        {
+            axis2c::Reject(env, AXIS2_ERROR_INVALID_STATE_CONF, error.what());
             return nullptr;
-        return svc_client->options;
-    }
-
-    axis2_status_t axis2_svc_client_set_options(axis2_svc_client_t* svc_client, const axutil_env_t* env,
-                                                const axis2_options_t* options)
-    {
-        if (!Present(env, svc_client) || !Present(env, options))
-            return AXIS2_FAILURE;
-        if (options != svc_client->options)
-            axis2_options_free(svc_client->options, env);
-        svc_client->options = const_cast<axis2_options_t*>(options);
-        return AXIS2_SUCCESS;
-    }
-
-    axiom_node_t* axis2_svc_client_send_receive_with_op_qname(axis2_svc_client_t* svc_client, const axutil_env_t* env,
-                                                              const axutil_qname_t* op_qname,
-                                                              const axiom_node_t* payload)
-    {
-        if (!Present(env, svc_client))
+        }
+        const std::string file = axis2c::LocateConfiguration(home).path;
+        if (!file.empty() && !Poco::File(file).exists())
+            AXIS2C_LOG(env, AXIS2_LOG_LEVEL_INFO, "no " + file + "; the transport defaults apply");
+        axutil_qname_t* name = axutil_qname_create(env, AXIS2_ANON_SERVICE, nullptr, nullptr);
+        client->svc = name ? axis2_svc_create_with_qname(env, name) : nullptr;
+        axutil_qname_free(name, env);
+        client->options = axis2_options_create(env);
+        if (!client->svc || !client->options || !AddAnonymousOperations(env, client->svc))
+        {
+            axis2_svc_free(client->svc, env);
+            axis2_options_free(client->options, env);
             return nullptr;
-        return Guard<axiom_node_t*>(env, nullptr, [&]() -> axiom_node_t* {
-            axis2c::SoapReply outcome;
-            if (!Exchange(env, svc_client, op_qname, payload, &outcome))
-                return nullptr;
-            return outcome.payload;
-        });
-    }
+        }
+        if (client_home)
+            AXIS2C_LOG(env, AXIS2_LOG_LEVEL_DEBUG, std::string("client home ") + client_home);
+        return client.release();
+    });
+}
 
-    axiom_node_t* axis2_svc_client_send_receive(axis2_svc_client_t* svc_client, const axutil_env_t* env,
-                                                const axiom_node_t* payload)
-    {
-        return axis2_svc_client_send_receive_with_op_qname(svc_client, env, nullptr, payload);
-    }
+void axis2_svc_client_free(axis2_svc_client_t* svc_client, const axutil_env_t* env)
+{
+    if (!svc_client)
+        return;
+    ForgetLastExchange(svc_client, nullptr);
+    axis2_svc_free(svc_client->svc, env);
+    axis2_options_free(svc_client->options, env);
+    delete svc_client;
+}
 
-    axis2_status_t axis2_svc_client_send_robust_with_op_qname(axis2_svc_client_t* svc_client, const axutil_env_t* env,
-                                                              const axutil_qname_t* op_qname,
-                                                              const axiom_node_t* payload)
-    {
-        if (!Present(env, svc_client))
-            return AXIS2_FAILURE;
-        return Guard<axis2_status_t>(env, AXIS2_FAILURE, [&] {
-            axis2c::SoapReply outcome;
-            if (!Exchange(env, svc_client, op_qname, payload, &outcome) || !outcome.accepted)
-                return AXIS2_FAILURE;
-            return AXIS2_SUCCESS;
-        });
-    }
+axis2_svc_t* axis2_svc_client_get_svc(const axis2_svc_client_t* svc_client, const axutil_env_t* env)
+{
+    if (!Present(env, svc_client))
+        return nullptr;
+    return svc_client->svc;
+}
 
-    axis2_status_t axis2_svc_client_send_robust(axis2_svc_client_t* svc_client, const axutil_env_t* env,
-                                                const axiom_node_t* payload)
-    {
-        return axis2_svc_client_send_robust_with_op_qname(svc_client, env, nullptr, payload);
-    }
+const axis2_options_t* axis2_svc_client_get_options(const axis2_svc_client_t* svc_client, const axutil_env_t* env)
+{
+    if (!Present(env, svc_client))
+        return nullptr;
+    return svc_client->options;
+}
 
-    void axis2_svc_client_fire_and_forget_with_op_qname(axis2_svc_client_t* svc_client, const axutil_env_t* env,
-                                                        const axutil_qname_t* op_qname, const axiom_node_t* payload)
-    {
-        axis2_svc_client_send_robust_with_op_qname(svc_client, env, op_qname, payload);
-    }
-
-    void axis2_svc_client_fire_and_forget(axis2_svc_client_t* svc_client, const axutil_env_t* env,
-                                          const axiom_node_t* payload)
-    {
-        axis2_svc_client_send_robust_with_op_qname(svc_client, env, nullptr, payload);
-    }
-
-    void axis2_svc_client_send_receive_non_blocking_with_op_qname(axis2_svc_client_t*, const axutil_env_t* env,
-                                                                  const axutil_qname_t*, const axiom_node_t*,
-                                                                  axis2_callback_t*)
-    {
-        Refuse(env, AXIS2_ERROR_UNSUPPORTED_TYPE,
-               "non-blocking exchanges with callbacks; use axis2_svc_client_send_receive");
-    }
-
-    void axis2_svc_client_send_receive_non_blocking(axis2_svc_client_t* svc_client, const axutil_env_t* env,
-                                                    const axiom_node_t* payload, axis2_callback_t* callback)
-    {
-        axis2_svc_client_send_receive_non_blocking_with_op_qname(svc_client, env, nullptr, payload, callback);
-    }
-
-    axis2_status_t axis2_svc_client_engage_module(axis2_svc_client_t* svc_client, const axutil_env_t* env,
-                                                  const axis2_char_t* module_name)
-    {
-        if (!Present(env, svc_client) || !Present(env, module_name))
-            return AXIS2_FAILURE;
-        Refuse(env, AXIS2_ERROR_MODULE_NOT_FOUND,
-               std::string("module '") + module_name + "' (this engine has no modules" +
-                   (axutil_strcmp(module_name, AXIS2_MODULE_ADDRESSING) == 0 ? ", no WS-Addressing)" : ")"));
+axis2_status_t axis2_svc_client_set_options(axis2_svc_client_t* svc_client, const axutil_env_t* env,
+                                            const axis2_options_t* options)
+{
+    if (!Present(env, svc_client) || !Present(env, options))
         return AXIS2_FAILURE;
-    }
+    if (options != svc_client->options)
+        axis2_options_free(svc_client->options, env);
+    svc_client->options = const_cast<axis2_options_t*>(options);
+    return AXIS2_SUCCESS;
+}
 
-    axiom_soap_envelope_t* axis2_svc_client_get_last_response_soap_envelope(const axis2_svc_client_t* svc_client,
-                                                                            const axutil_env_t* env)
-    {
-        if (!Present(env, svc_client))
+axiom_node_t* axis2_svc_client_send_receive_with_op_qname(axis2_svc_client_t* svc_client, const axutil_env_t* env,
+                                                          const axutil_qname_t* op_qname, const axiom_node_t* payload)
+{
+    if (!Present(env, svc_client))
+        return nullptr;
+    return Guard<axiom_node_t*>(env, nullptr, [&]() -> axiom_node_t* {
+        axis2c::SoapReply outcome;
+        if (!Exchange(env, svc_client, op_qname, payload, &outcome))
             return nullptr;
-        return svc_client->envelope.get();
-    }
+        return outcome.payload;
+    });
+}
 
-    axis2_bool_t axis2_svc_client_get_last_response_has_fault(const axis2_svc_client_t* svc_client,
-                                                              const axutil_env_t* env)
-    {
-        if (!Present(env, svc_client))
-            return AXIS2_FALSE;
-        return svc_client->lastFault ? AXIS2_TRUE : AXIS2_FALSE;
-    }
+axiom_node_t* axis2_svc_client_send_receive(axis2_svc_client_t* svc_client, const axutil_env_t* env,
+                                            const axiom_node_t* payload)
+{
+    return axis2_svc_client_send_receive_with_op_qname(svc_client, env, nullptr, payload);
+}
 
-    int axis2_svc_client_get_http_status_code(axis2_svc_client_t* svc_client, const axutil_env_t* env)
-    {
-        if (!Present(env, svc_client))
-            return 0;
-        return svc_client->lastStatus;
-    }
+axis2_status_t axis2_svc_client_send_robust_with_op_qname(axis2_svc_client_t* svc_client, const axutil_env_t* env,
+                                                          const axutil_qname_t* op_qname, const axiom_node_t* payload)
+{
+    if (!Present(env, svc_client))
+        return AXIS2_FAILURE;
+    return Guard<axis2_status_t>(env, AXIS2_FAILURE, [&] {
+        axis2c::SoapReply outcome;
+        if (!Exchange(env, svc_client, op_qname, payload, &outcome) || !outcome.accepted)
+            return AXIS2_FAILURE;
+        return AXIS2_SUCCESS;
+    });
+}
+
+axis2_status_t axis2_svc_client_send_robust(axis2_svc_client_t* svc_client, const axutil_env_t* env,
+                                            const axiom_node_t* payload)
+{
+    return axis2_svc_client_send_robust_with_op_qname(svc_client, env, nullptr, payload);
+}
+
+void axis2_svc_client_fire_and_forget_with_op_qname(axis2_svc_client_t* svc_client, const axutil_env_t* env,
+                                                    const axutil_qname_t* op_qname, const axiom_node_t* payload)
+{
+    axis2_svc_client_send_robust_with_op_qname(svc_client, env, op_qname, payload);
+}
+
+void axis2_svc_client_fire_and_forget(axis2_svc_client_t* svc_client, const axutil_env_t* env,
+                                      const axiom_node_t* payload)
+{
+    axis2_svc_client_send_robust_with_op_qname(svc_client, env, nullptr, payload);
+}
+
+void axis2_svc_client_send_receive_non_blocking_with_op_qname(axis2_svc_client_t*, const axutil_env_t* env,
+                                                              const axutil_qname_t*, const axiom_node_t*,
+                                                              axis2_callback_t*)
+{
+    Refuse(env, AXIS2_ERROR_UNSUPPORTED_TYPE,
+           "non-blocking exchanges with callbacks; use axis2_svc_client_send_receive");
+}
+
+void axis2_svc_client_send_receive_non_blocking(axis2_svc_client_t* svc_client, const axutil_env_t* env,
+                                                const axiom_node_t* payload, axis2_callback_t* callback)
+{
+    axis2_svc_client_send_receive_non_blocking_with_op_qname(svc_client, env, nullptr, payload, callback);
+}
+
+axis2_status_t axis2_svc_client_engage_module(axis2_svc_client_t* svc_client, const axutil_env_t* env,
+                                              const axis2_char_t* module_name)
+{
+    if (!Present(env, svc_client) || !Present(env, module_name))
+        return AXIS2_FAILURE;
+    Refuse(env, AXIS2_ERROR_MODULE_NOT_FOUND,
+           std::string("module '") + module_name + "' (this engine has no modules" +
+               (axutil_strcmp(module_name, AXIS2_MODULE_ADDRESSING) == 0 ? ", no WS-Addressing)" : ")"));
+    return AXIS2_FAILURE;
+}
+
+axiom_soap_envelope_t* axis2_svc_client_get_last_response_soap_envelope(const axis2_svc_client_t* svc_client,
+                                                                        const axutil_env_t* env)
+{
+    if (!Present(env, svc_client))
+        return nullptr;
+    return svc_client->envelope.get();
+}
+
+axis2_bool_t axis2_svc_client_get_last_response_has_fault(const axis2_svc_client_t* svc_client, const axutil_env_t* env)
+{
+    if (!Present(env, svc_client))
+        return AXIS2_FALSE;
+    return svc_client->lastFault ? AXIS2_TRUE : AXIS2_FALSE;
+}
+
+int axis2_svc_client_get_http_status_code(axis2_svc_client_t* svc_client, const axutil_env_t* env)
+{
+    if (!Present(env, svc_client))
+        return 0;
+    return svc_client->lastStatus;
+}
 
 } // extern "C"

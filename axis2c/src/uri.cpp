@@ -161,121 +161,121 @@ const char* Optional(const std::string& value, bool present)
 
 extern "C"
 {
-    axutil_uri_t* axutil_uri_create(const axutil_env_t* env)
-    {
-        return axis2c::Guard<axutil_uri_t*>(env, nullptr, [] { return new axutil_uri(); });
-    }
+axutil_uri_t* axutil_uri_create(const axutil_env_t* env)
+{
+    return axis2c::Guard<axutil_uri_t*>(env, nullptr, [] { return new axutil_uri(); });
+}
 
-    axutil_uri_t* axutil_uri_parse_string(const axutil_env_t* env, const axis2_char_t* uri)
-    {
-        if (!axis2c::Present(env, uri))
-            return nullptr;
-        return axis2c::Guard<axutil_uri_t*>(env, nullptr, [&]() -> axutil_uri_t* {
-            auto* parsed = new axutil_uri();
-            bool ok = false;
-            try
-            {
-                ok = Parse(uri, parsed);
-            }
-            catch (...)
-            {
-                delete parsed;
-                throw;
-            }
-            if (ok)
-                return parsed;
+axutil_uri_t* axutil_uri_parse_string(const axutil_env_t* env, const axis2_char_t* uri)
+{
+    if (!axis2c::Present(env, uri))
+        return nullptr;
+    return axis2c::Guard<axutil_uri_t*>(env, nullptr, [&]() -> axutil_uri_t* {
+        auto* parsed = new axutil_uri();
+        bool ok = false;
+        try
+        {
+            ok = Parse(uri, parsed);
+        }
+        catch (...)
+        {
             delete parsed;
-            axis2c::SetError(env, AXIS2_ERROR_INVALID_URL_FORMAT, std::string("'") + uri + "'");
-            return nullptr;
-        });
-    }
+            throw;
+        }
+        if (ok)
+            return parsed;
+        delete parsed;
+        axis2c::SetError(env, AXIS2_ERROR_INVALID_URL_FORMAT, std::string("'") + uri + "'");
+        return nullptr;
+    });
+}
 
-    void axutil_uri_free(axutil_uri_t* uri, const axutil_env_t*)
-    {
-        delete uri;
-    }
+void axutil_uri_free(axutil_uri_t* uri, const axutil_env_t*)
+{
+    delete uri;
+}
 
-    axutil_uri_t* axutil_uri_clone(const axutil_uri_t* uri, const axutil_env_t* env)
-    {
-        if (!axis2c::Present(env, uri))
-            return nullptr;
-        return axis2c::Guard<axutil_uri_t*>(env, nullptr, [&] { return new axutil_uri(*uri); });
-    }
+axutil_uri_t* axutil_uri_clone(const axutil_uri_t* uri, const axutil_env_t* env)
+{
+    if (!axis2c::Present(env, uri))
+        return nullptr;
+    return axis2c::Guard<axutil_uri_t*>(env, nullptr, [&] { return new axutil_uri(*uri); });
+}
 
-    axis2_char_t* axutil_uri_to_string(const axutil_uri_t* uri, const axutil_env_t* env, unsigned flags)
-    {
-        if (!axis2c::Present(env, uri))
-            return nullptr;
-        return axis2c::Guard<axis2_char_t*>(env, nullptr, [&] {
-            std::string text;
-            if (!(flags & AXIS2_URI_UNP_OMITSITEPART))
+axis2_char_t* axutil_uri_to_string(const axutil_uri_t* uri, const axutil_env_t* env, unsigned flags)
+{
+    if (!axis2c::Present(env, uri))
+        return nullptr;
+    return axis2c::Guard<axis2_char_t*>(env, nullptr, [&] {
+        std::string text;
+        if (!(flags & AXIS2_URI_UNP_OMITSITEPART))
+        {
+            if (uri->hasScheme)
+                text += uri->scheme + ":";
+            if (uri->hasAuthority)
             {
-                if (uri->hasScheme)
-                    text += uri->scheme + ":";
-                if (uri->hasAuthority)
-                {
-                    text += "//";
-                    std::string userInfo;
-                    if (uri->hasUser && !(flags & AXIS2_URI_UNP_OMITUSER))
-                        userInfo += uri->user;
-                    if (uri->hasPassword && !(flags & AXIS2_URI_UNP_OMITPASSWORD))
-                        userInfo +=
-                            ":" + ((flags & AXIS2_URI_UNP_REVEALPASSWORD) ? uri->password : std::string("XXXXXXXX"));
-                    if (!userInfo.empty())
-                        text += userInfo + "@";
-                    text += uri->hostIsLiteral ? "[" + uri->host + "]" : uri->host;
-                    if (!uri->port.empty())
-                        text += ":" + uri->port;
-                }
+                text += "//";
+                std::string userInfo;
+                if (uri->hasUser && !(flags & AXIS2_URI_UNP_OMITUSER))
+                    userInfo += uri->user;
+                if (uri->hasPassword && !(flags & AXIS2_URI_UNP_OMITPASSWORD))
+                    userInfo +=
+                        ":" + ((flags & AXIS2_URI_UNP_REVEALPASSWORD) ? uri->password : std::string("XXXXXXXX"));
+                if (!userInfo.empty())
+                    text += userInfo + "@";
+                text += uri->hostIsLiteral ? "[" + uri->host + "]" : uri->host;
+                if (!uri->port.empty())
+                    text += ":" + uri->port;
             }
-            if (!(flags & AXIS2_URI_UNP_OMITPATHINFO))
-            {
-                text += uri->path;
-                if (uri->hasQuery && !(flags & AXIS2_URI_UNP_OMITQUERY_ONLY))
-                    text += "?" + uri->query;
-                if (uri->hasFragment && !(flags & AXIS2_URI_UNP_OMITFRAGMENT_ONLY))
-                    text += "#" + uri->fragment;
-            }
-            return axis2c::CopyToAllocator(env, text);
-        });
-    }
+        }
+        if (!(flags & AXIS2_URI_UNP_OMITPATHINFO))
+        {
+            text += uri->path;
+            if (uri->hasQuery && !(flags & AXIS2_URI_UNP_OMITQUERY_ONLY))
+                text += "?" + uri->query;
+            if (uri->hasFragment && !(flags & AXIS2_URI_UNP_OMITFRAGMENT_ONLY))
+                text += "#" + uri->fragment;
+        }
+        return axis2c::CopyToAllocator(env, text);
+    });
+}
 
-    axis2_char_t* axutil_uri_get_protocol(axutil_uri_t* uri, const axutil_env_t*)
-    {
-        return uri ? const_cast<char*>(Optional(uri->scheme, uri->hasScheme)) : nullptr;
-    }
+axis2_char_t* axutil_uri_get_protocol(axutil_uri_t* uri, const axutil_env_t*)
+{
+    return uri ? const_cast<char*>(Optional(uri->scheme, uri->hasScheme)) : nullptr;
+}
 
-    axis2_char_t* axutil_uri_get_host(axutil_uri_t* uri, const axutil_env_t*)
-    {
-        return uri ? const_cast<char*>(Optional(uri->host, uri->hasAuthority)) : nullptr;
-    }
+axis2_char_t* axutil_uri_get_host(axutil_uri_t* uri, const axutil_env_t*)
+{
+    return uri ? const_cast<char*>(Optional(uri->host, uri->hasAuthority)) : nullptr;
+}
 
-    axis2_char_t* axutil_uri_get_path(axutil_uri_t* uri, const axutil_env_t*)
-    {
-        return uri ? const_cast<char*>(Optional(uri->path, !uri->path.empty())) : nullptr;
-    }
+axis2_char_t* axutil_uri_get_path(axutil_uri_t* uri, const axutil_env_t*)
+{
+    return uri ? const_cast<char*>(Optional(uri->path, !uri->path.empty())) : nullptr;
+}
 
-    axis2_char_t* axutil_uri_get_query(axutil_uri_t* uri, const axutil_env_t*)
-    {
-        return uri ? const_cast<char*>(Optional(uri->query, uri->hasQuery)) : nullptr;
-    }
+axis2_char_t* axutil_uri_get_query(axutil_uri_t* uri, const axutil_env_t*)
+{
+    return uri ? const_cast<char*>(Optional(uri->query, uri->hasQuery)) : nullptr;
+}
 
-    axis2_char_t* axutil_uri_get_fragment(axutil_uri_t* uri, const axutil_env_t*)
-    {
-        return uri ? const_cast<char*>(Optional(uri->fragment, uri->hasFragment)) : nullptr;
-    }
+axis2_char_t* axutil_uri_get_fragment(axutil_uri_t* uri, const axutil_env_t*)
+{
+    return uri ? const_cast<char*>(Optional(uri->fragment, uri->hasFragment)) : nullptr;
+}
 
-    axis2_port_t axutil_uri_get_port(axutil_uri_t* uri, const axutil_env_t*)
-    {
-        if (!uri)
-            return 0;
-        if (!uri->port.empty())
-            return static_cast<axis2_port_t>(std::stoi(uri->port));
-        if (uri->scheme == "http")
-            return 80;
-        if (uri->scheme == "https")
-            return 443;
+axis2_port_t axutil_uri_get_port(axutil_uri_t* uri, const axutil_env_t*)
+{
+    if (!uri)
         return 0;
-    }
+    if (!uri->port.empty())
+        return static_cast<axis2_port_t>(std::stoi(uri->port));
+    if (uri->scheme == "http")
+        return 80;
+    if (uri->scheme == "https")
+        return 443;
+    return 0;
+}
 
 } // extern "C"
