@@ -306,28 +306,16 @@ HttpReply PostOnce(const HttpPost& post)
     Phase phase = secure ? Phase::Handshake : Phase::Send;
     try
     {
-        if (secure)
-        {
-            Poco::Net::SecureStreamSocket tls =
-                Poco::Net::SecureStreamSocket::attach(socket, target.getHost(), context);
-            // HTTPSClientSession refuses an already connected socket, and the TLS
-            // layer is in the socket anyway.
-            Poco::Net::HTTPClientSession session(tls);
-            StopOnExit stop{watchdog};
-            HttpReply reply = Converse(session, post, target, phase);
-            watchdog.Stop();
-            if (!watchdog.Fired())
-                return reply;
-        }
-        else
-        {
-            Poco::Net::HTTPClientSession session(socket);
-            StopOnExit stop{watchdog};
-            HttpReply reply = Converse(session, post, target, phase);
-            watchdog.Stop();
-            if (!watchdog.Fired())
-                return reply;
-        }
+        // HTTPSClientSession refuses an already connected socket, and the TLS layer is in the
+        // socket anyway: a plain session over either.
+        Poco::Net::StreamSocket connected =
+            secure ? Poco::Net::SecureStreamSocket::attach(socket, target.getHost(), context) : socket;
+        Poco::Net::HTTPClientSession session(connected);
+        StopOnExit stop{watchdog};
+        HttpReply reply = Converse(session, post, target, phase);
+        watchdog.Stop();
+        if (!watchdog.Fired())
+            return reply;
     }
     catch (const TransportFailure&)
     {

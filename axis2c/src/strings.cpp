@@ -51,6 +51,22 @@ std::string Trimmed(const char* s, const char* trim, bool left, bool right)
     return text.substr(begin, end - begin);
 }
 
+/// A string object around the caller's buffer: taken over (and the caller's pointer cleared)
+/// when `owns`, only referred to otherwise.
+axutil_string_t* WrapBuffer(const axutil_env_t* env, axis2_char_t** str, bool owns)
+{
+    if (!axis2c::Present(env, str) || !axis2c::Present(env, *str))
+        return nullptr;
+    return Guard<axutil_string_t*>(env, nullptr, [&] {
+        auto* string = new axutil_string();
+        string->buffer = *str;
+        string->length = static_cast<unsigned int>(std::strlen(*str));
+        string->ownsBuffer = owns;
+        if (owns)
+            *str = nullptr;
+        return string;
+    });
+}
 } // namespace
 
 extern "C"
@@ -228,28 +244,12 @@ axutil_string_t* axutil_string_create(const axutil_env_t* env, const axis2_char_
 
 axutil_string_t* axutil_string_create_assume_ownership(const axutil_env_t* env, axis2_char_t** str)
 {
-    if (!axis2c::Present(env, str) || !axis2c::Present(env, *str))
-        return nullptr;
-    return Guard<axutil_string_t*>(env, nullptr, [&] {
-        auto* string = new axutil_string();
-        string->buffer = *str;
-        string->length = static_cast<unsigned int>(std::strlen(*str));
-        *str = nullptr;
-        return string;
-    });
+    return WrapBuffer(env, str, true);
 }
 
 axutil_string_t* axutil_string_create_const(const axutil_env_t* env, axis2_char_t** str)
 {
-    if (!axis2c::Present(env, str) || !axis2c::Present(env, *str))
-        return nullptr;
-    return Guard<axutil_string_t*>(env, nullptr, [&] {
-        auto* string = new axutil_string();
-        string->buffer = *str;
-        string->length = static_cast<unsigned int>(std::strlen(*str));
-        string->ownsBuffer = false;
-        return string;
-    });
+    return WrapBuffer(env, str, false);
 }
 
 void axutil_string_free(axutil_string_t* string, const axutil_env_t* env)
