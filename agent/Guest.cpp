@@ -356,22 +356,18 @@ int Guest::ProcessWorkItem(const std::string& agentId)
         poco_information_f1(logger(), "Fetched work item id=%s", LogText::Escape(item->id));
         LogWorkItem(*item);
 
-        if (Poco::toLower(item->task) == "reboot")
-        {
-            reboot = true;
-            RemoveWorkItemProperties(item.get());
-            WorkItemResponse response{item->id, true, item->task, "", scriptRoot};
-            Report(*item, response, ResponseText(response, false), *deferral, reported);
-        }
-        else
+        // A reboot item runs nothing and is only acknowledged.
+        reboot = Poco::toLower(item->task) == "reboot";
+        if (!reboot)
         {
             runner.Execute(item->task, [this](const std::string& script) { RecordScript(script); });
             RecordScript("");
-            RemoveWorkItemProperties(item.get());
-            TaskFiles(scriptRoot, directory).RelayLog(logger());
-            WorkItemResponse response{item->id, true, item->task, "", scriptRoot};
-            Report(*item, response, ResponseText(response, false), *deferral, reported);
         }
+        RemoveWorkItemProperties(item.get());
+        if (!reboot)
+            TaskFiles(scriptRoot, directory).RelayLog(logger());
+        WorkItemResponse response{item->id, true, item->task, "", scriptRoot};
+        Report(*item, response, ResponseText(response, false), *deferral, reported);
     }
     catch (const std::exception& exc)
     {
