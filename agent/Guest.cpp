@@ -1,9 +1,10 @@
 #include "Guest.h"
 
 #include "BuildConfig.h"
+#include "ErrorText.h"
 #include "FilesystemProxy.h"
 #include "FinalStage.h"
-#include "LocalFile.h"
+#include "ItemJourney.h"
 #include "LogText.h"
 #include "MachineQuery.h"
 #include "Proxy.h"
@@ -11,12 +12,11 @@
 #include "RunLock.h"
 #include "Runner.h"
 #include "StateDirectory.h"
+#include "StopSignals.h"
 #include "TaskDirectory.h"
 #include "TaskFiles.h"
 #include "WorkItem.h"
-#include "WorkItemResponse.h"
 
-#include <Poco/Exception.h>
 #include <Poco/Format.h>
 #include <Poco/Logger.h>
 #include <Poco/NumberParser.h>
@@ -30,25 +30,10 @@
 #include <cstdlib>
 #include <iostream>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 
 using Poco::Util::Option;
 using Poco::Util::OptionCallback;
-
-namespace
-{
-/// The most telling text of an exception: POCO's what() gives only the exception's name.
-std::string ErrorText(const std::exception& exc)
-{
-    const auto* poco = dynamic_cast<const Poco::Exception*>(&exc);
-    return poco ? poco->displayText() : std::string(exc.what());
-}
-
-/// How long a response may take to reach the server when the agent was asked to stop: one short
-/// attempt, since whoever stops the agent waits for it; what does not get through is kept.
-const long stoppingDeliveryMilliseconds = 5000;
-} // namespace
 
 Guest::Guest()
     : useSsl(false)
@@ -206,10 +191,10 @@ int Guest::main(const std::vector<std::string>&)
         else
             StartNetworkProxy();
         OpenState();
-        Recover();
+        journey->Recover();
         // Responses kept by an earlier run go first; while the server cannot take them, no new
         // work is asked for, so that no script runs twice.
-        if (outbox && !outbox->DeliverAll(Courier(0)))
+        if (!journey->DeliverKept())
             return 1;
         return WorkItemLoop();
     }
@@ -220,7 +205,7 @@ int Guest::main(const std::vector<std::string>&)
     }
     catch (const std::exception& exc)
     {
-        poco_error(logger(), LogText::Escape(ErrorText(exc)));
+        poco_error(logger(), LogText::Escape(ErrorText::Of(exc)));
         return 1;
     }
     catch (...)
@@ -269,50 +254,7 @@ void Guest::OpenState()
     }
     state = std::make_unique<StateDirectory>(location);
     lock = std::make_unique<RunLock>(state->File("lock"));
-    if (network)
-        outbox = std::make_unique<Outbox>(*state, logger());
-}
-
-void Guest::Recover()
-{
-    InFlightRecord record;
-    if (!InFlightRecord::Load(*state, record))
-        return;
-    const std::string message =
-        record.script.empty()
-            ? std::string("The previous run ended while the work item was handled; the agent was stopped")
-            : Poco::format("The previous run ended while '%s' ran; the agent was stopped", record.script);
-    poco_error_f2(logger(), "%s (work item id=%s)", LogText::Escape(message), LogText::Escape(record.id));
-    if (!record.taskDirectory.empty())
-    {
-        try
-        {
-            if (LocalFile::Remove(record.taskDirectory + "properties.xml"))
-            {
-                poco_information_f1(logger(), "Removed the properties.xml that the previous run left in '%s'",
-                                    LogText::Escape(record.taskDirectory));
-            }
-        }
-        catch (const std::exception& exc)
-        {
-            poco_error(logger(), LogText::Escape(exc.what()));
-        }
-    }
-    // The previous run may have stored its response already and failed just after.
-    if (outbox && !outbox->Holds(record.token))
-    {
-        WorkItemResponse response{record.id, false, record.task, message, scriptRoot};
-        outbox->Store(record.token, ResponseText(response, true));
-    }
-    InFlightRecord::Clear(*state);
-}
-
-Outbox::Courier Guest::Courier(long timeoutMilliseconds)
-{
-    Proxy* courier = network;
-    return [courier, timeoutMilliseconds](const std::string& document, std::string& reason) {
-        return courier->Deliver(document, reason, timeoutMilliseconds);
-    };
+    journey = std::make_unique<ItemJourney>(*state, *proxy, network, scriptRoot, logger());
 }
 
 int Guest::WorkItemLoop()
@@ -333,7 +275,6 @@ int Guest::ProcessWorkItem(const std::string& agentId)
     const Runner runner(scriptRoot, ScriptHost::System(), limits);
     std::unique_ptr<WorkItem> item;
     std::optional<StopSignals::Deferral> deferral;
-    bool reported = false;
     bool reboot = false;
     try
     {
@@ -343,7 +284,7 @@ int Guest::ProcessWorkItem(const std::string& agentId)
             return 1;
         // From here to the stored response a stop signal is only noted: the item is wound up first.
         deferral.emplace();
-        BeginItem(*item);
+        journey->Begin(*item);
         // Refuses a task that leads outside the script root before any file is touched.
         const TaskDirectory directory(scriptRoot, item->task);
         const std::vector<std::string>& undecryptable = item->UndecryptableProperties();
@@ -360,45 +301,27 @@ int Guest::ProcessWorkItem(const std::string& agentId)
         reboot = Poco::toLower(item->task) == "reboot";
         if (!reboot)
         {
-            runner.Execute(item->task, [this](const std::string& script) { RecordScript(script); });
-            RecordScript("");
+            runner.Execute(item->task, [this](const std::string& script) { journey->RecordScript(script); });
+            journey->RecordScript("");
         }
         RemoveWorkItemProperties(item.get());
         if (!reboot)
             TaskFiles(scriptRoot, directory).RelayLog(logger());
-        WorkItemResponse response{item->id, true, item->task, "", scriptRoot};
-        Report(*item, response, ResponseText(response, false), *deferral, reported);
+        journey->Succeed(*item, *deferral);
     }
     catch (const std::exception& exc)
     {
-        const std::string error = ErrorText(exc);
+        const std::string error = ErrorText::Of(exc);
         poco_error(logger(), LogText::Escape(error));
         // A response already on its way is not followed by a second one.
-        if (item && !reported)
-            SendFailure(*item, error, *deferral, reported);
+        if (item && !journey->Reported())
+            journey->Fail(*item, error, *deferral);
     }
     if (const int signal = StopSignals::Received())
         throw RunInterrupted(signal, Poco::format("The run was interrupted by %s", StopSignals::Name(signal)));
-    if (reboot && reported)
+    if (reboot && journey->Reported())
         return 1;
     return CheckFinalStage(item.get());
-}
-
-void Guest::BeginItem(const WorkItem& item)
-{
-    inFlight = InFlightRecord();
-    inFlight.token = Outbox::NewToken();
-    inFlight.id = item.id;
-    inFlight.task = item.task;
-    if (TaskDirectory::Accepts(item.task))
-        inFlight.taskDirectory = TaskDirectory(scriptRoot, item.task).Path().toString();
-    inFlight.Save(*state);
-}
-
-void Guest::RecordScript(const std::string& script)
-{
-    inFlight.script = script;
-    inFlight.Save(*state);
 }
 
 void Guest::LogWorkItem(const WorkItem& item)
@@ -410,84 +333,6 @@ void Guest::LogWorkItem(const WorkItem& item)
     poco_information(logger(), "WorkItem: task=" + LogText::Escape(item.task) + ", id=" + LogText::Escape(item.id));
     for (const auto& property : item.VisibleProperties())
         poco_information(logger(), LogText::Escape(property.first) + " -> " + LogText::Escape(property.second));
-}
-
-std::string Guest::ResponseText(WorkItemResponse& response, bool fallBack)
-{
-    std::ostringstream text;
-    try
-    {
-        text << response;
-    }
-    catch (const std::exception& exc)
-    {
-        if (!fallBack)
-            throw;
-        // The failure must reach the server even when the scripts' results file is unreadable.
-        poco_error_f1(logger(),
-                      "The results file cannot be read; the failure is reported without result parameters: %s",
-                      LogText::Escape(ErrorText(exc)));
-        response.readResults = false;
-        text.str("");
-        text << response;
-    }
-    return text.str();
-}
-
-void Guest::Report(const WorkItem& item, const WorkItemResponse& response, const std::string& text,
-                   StopSignals::Deferral& deferral, bool& reported)
-{
-    poco_information(logger(), text);
-    if (!outbox)
-    {
-        proxy->SendWorkItemComplete(response);
-        reported = true;
-        InFlightRecord::Clear(*state);
-        deferral.End();
-        poco_information_f1(logger(), "Successfully sent the work item response for id=%s", LogText::Escape(item.id));
-        return;
-    }
-    const std::string entry = outbox->Store(inFlight.token, text);
-    reported = true;
-    InFlightRecord::Clear(*state);
-    deferral.End();
-    // After a stop signal one short attempt; a response that does not get through is kept.
-    outbox->Deliver(entry, Courier(StopSignals::Received() ? stoppingDeliveryMilliseconds : 0));
-}
-
-void Guest::SendFailure(WorkItem& item, const std::string& error, StopSignals::Deferral& deferral, bool& reported)
-{
-    std::string message = error;
-    // A refused task, or one whose directory leads out or is open to others, is answered without
-    // touching anything below its name.
-    if (TaskDirectory::Accepts(item.task))
-    {
-        const TaskDirectory directory(scriptRoot, item.task);
-        if (TaskFilesUsable(directory))
-        {
-            const TaskFiles files(scriptRoot, directory);
-            RemoveWorkItemProperties(&item);
-            files.RelayLog(logger());
-            message = files.ApplyErrorFile(error, logger());
-        }
-    }
-    WorkItemResponse response{item.id, false, item.task, message, scriptRoot};
-    Report(item, response, ResponseText(response, true), deferral, reported);
-}
-
-bool Guest::TaskFilesUsable(const TaskDirectory& directory)
-{
-    if (!directory.Exists())
-        return true;
-    try
-    {
-        directory.Verify();
-        return true;
-    }
-    catch (const std::exception&)
-    {
-        return false;
-    }
 }
 
 int Guest::CheckFinalStage(WorkItem* item)

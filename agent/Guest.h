@@ -2,16 +2,12 @@
 // agent IDs and the proxy, and one pass of the work item loop. Every failure of a run ends in
 // main's handlers, is logged at error priority and makes the exit status 1.
 //
-// A run holds the lock of its state directory throughout. While it handles a work item, an
-// in-flight record there says so, and the item's response is stored in the outbox before it is
-// sent (network mode), so that neither a crash nor a server that is down loses the outcome.
+// A run holds the lock of its state directory throughout; the item's journey from the fetch to its
+// answer (in-flight record, recovery, outbox) is ItemJourney's.
 #pragma once
 
 #include "IProxy.h"
-#include "InFlightRecord.h"
-#include "Outbox.h"
 #include "ScriptHost.h"
-#include "StopSignals.h"
 
 #include <Poco/Util/Application.h>
 
@@ -20,12 +16,11 @@
 #include <vector>
 
 class FilesystemProxy;
+class ItemJourney;
 class Proxy;
 class RunLock;
 class StateDirectory;
-class TaskDirectory;
 class WorkItem;
-struct WorkItemResponse;
 
 class Guest : public Poco::Util::Application
 {
@@ -74,27 +69,8 @@ private:
     void StartNetworkProxy();
     /// Reads the run's settings, opens the state directory and takes the run's lock.
     void OpenState();
-    /// Winds up the item of a run that ended while handling it (crash, SIGKILL, power cut).
-    void Recover();
     int SecondsSetting(const std::string& key, int defaultValue) const;
-    Outbox::Courier Courier(long timeoutMilliseconds);
-
-    /// Records that `item` is being handled.
-    void BeginItem(const WorkItem& item);
-    /// Records the script that is about to run.
-    void RecordScript(const std::string& script);
     void LogWorkItem(const WorkItem& item);
-    /// Writes the response text of `response`; one the results file spoils is written without
-    /// result parameters when `fallBack` is set (the failure must go out), else the error passes.
-    std::string ResponseText(WorkItemResponse& response, bool fallBack);
-    /// Hands the response on: stored in the outbox and sent (network mode) or written (filesystem
-    /// mode); ends the in-flight record and the deferral of stop signals. Sets `reported`.
-    void Report(const WorkItem& item, const WorkItemResponse& response, const std::string& text,
-                StopSignals::Deferral& deferral, bool& reported);
-    void SendFailure(WorkItem& item, const std::string& error, StopSignals::Deferral& deferral, bool& reported);
-    /// Whether the task's files may be touched: the task directory is missing, or it lies below
-    /// the script root and passes the strict modes.
-    static bool TaskFilesUsable(const TaskDirectory& directory);
 
     bool useSsl;
     std::string axisLogFile;
@@ -109,7 +85,5 @@ private:
     ScriptLimits limits;
     std::unique_ptr<StateDirectory> state;
     std::unique_ptr<RunLock> lock;
-    /// Network mode only: filesystem mode writes its responses directly.
-    std::unique_ptr<Outbox> outbox;
-    InFlightRecord inFlight;
+    std::unique_ptr<ItemJourney> journey;
 };

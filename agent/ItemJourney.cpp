@@ -1,0 +1,193 @@
+#include "ItemJourney.h"
+
+#include "ErrorText.h"
+#include "IProxy.h"
+#include "LocalFile.h"
+#include "LogText.h"
+#include "Proxy.h"
+#include "StateDirectory.h"
+#include "TaskDirectory.h"
+#include "TaskFiles.h"
+#include "WorkItem.h"
+#include "WorkItemResponse.h"
+
+#include <Poco/Format.h>
+#include <Poco/Logger.h>
+
+#include <sstream>
+
+namespace
+{
+/// How long a response may take to reach the server when the agent was asked to stop: one short
+/// attempt, since whoever stops the agent waits for it; what does not get through is kept.
+const long stoppingDeliveryMilliseconds = 5000;
+} // namespace
+
+ItemJourney::ItemJourney(StateDirectory& stateDirectory, IProxy& itemProxy, Proxy* networkProxy,
+                         const std::string& root, Poco::Logger& log)
+    : state(stateDirectory)
+    , proxy(itemProxy)
+    , network(networkProxy)
+    , scriptRoot(root)
+    , logger(log)
+    , reported(false)
+{
+    if (network)
+        outbox = std::make_unique<Outbox>(state, logger);
+}
+
+ItemJourney::~ItemJourney() = default;
+
+void ItemJourney::Recover()
+{
+    InFlightRecord record;
+    if (!InFlightRecord::Load(state, record))
+        return;
+    const std::string message =
+        record.script.empty()
+            ? std::string("The previous run ended while the work item was handled; the agent was stopped")
+            : Poco::format("The previous run ended while '%s' ran; the agent was stopped", record.script);
+    poco_error_f2(logger, "%s (work item id=%s)", LogText::Escape(message), LogText::Escape(record.id));
+    if (!record.taskDirectory.empty())
+    {
+        try
+        {
+            if (LocalFile::Remove(record.taskDirectory + "properties.xml"))
+            {
+                poco_information_f1(logger, "Removed the properties.xml that the previous run left in '%s'",
+                                    LogText::Escape(record.taskDirectory));
+            }
+        }
+        catch (const std::exception& exc)
+        {
+            poco_error(logger, LogText::Escape(exc.what()));
+        }
+    }
+    // The previous run may have stored its response already and failed just after.
+    if (outbox && !outbox->Holds(record.token))
+    {
+        WorkItemResponse response{record.id, false, record.task, message, scriptRoot};
+        outbox->Store(record.token, ResponseText(response, true));
+    }
+    InFlightRecord::Clear(state);
+}
+
+bool ItemJourney::DeliverKept()
+{
+    return !outbox || outbox->DeliverAll(Courier(0));
+}
+
+void ItemJourney::Begin(const WorkItem& item)
+{
+    reported = false;
+    inFlight = InFlightRecord();
+    inFlight.token = Outbox::NewToken();
+    inFlight.id = item.id;
+    inFlight.task = item.task;
+    if (TaskDirectory::Accepts(item.task))
+        inFlight.taskDirectory = TaskDirectory(scriptRoot, item.task).Path().toString();
+    inFlight.Save(state);
+}
+
+void ItemJourney::RecordScript(const std::string& script)
+{
+    inFlight.script = script;
+    inFlight.Save(state);
+}
+
+void ItemJourney::Succeed(const WorkItem& item, StopSignals::Deferral& deferral)
+{
+    WorkItemResponse response{item.id, true, item.task, "", scriptRoot};
+    Report(item, response, ResponseText(response, false), deferral);
+}
+
+void ItemJourney::Fail(const WorkItem& item, const std::string& error, StopSignals::Deferral& deferral)
+{
+    std::string message = error;
+    // A refused task, or one whose directory leads out or is open to others, is answered without
+    // touching anything below its name.
+    if (TaskDirectory::Accepts(item.task))
+    {
+        const TaskDirectory directory(scriptRoot, item.task);
+        if (TaskFilesUsable(directory))
+        {
+            const TaskFiles files(scriptRoot, directory);
+            files.RemoveProperties();
+            files.RelayLog(logger);
+            message = files.ApplyErrorFile(error, logger);
+        }
+    }
+    WorkItemResponse response{item.id, false, item.task, message, scriptRoot};
+    Report(item, response, ResponseText(response, true), deferral);
+}
+
+bool ItemJourney::Reported() const
+{
+    return reported;
+}
+
+std::string ItemJourney::ResponseText(WorkItemResponse& response, bool fallBack)
+{
+    std::ostringstream text;
+    try
+    {
+        text << response;
+    }
+    catch (const std::exception& exc)
+    {
+        if (!fallBack)
+            throw;
+        // The failure must reach the server even when the scripts' results file is unreadable.
+        poco_error_f1(logger,
+                      "The results file cannot be read; the failure is reported without result parameters: %s",
+                      LogText::Escape(ErrorText::Of(exc)));
+        response.readResults = false;
+        text.str("");
+        text << response;
+    }
+    return text.str();
+}
+
+void ItemJourney::Report(const WorkItem& item, const WorkItemResponse& response, const std::string& text,
+                         StopSignals::Deferral& deferral)
+{
+    poco_information(logger, text);
+    if (!outbox)
+    {
+        proxy.SendWorkItemComplete(response);
+        reported = true;
+        InFlightRecord::Clear(state);
+        deferral.End();
+        poco_information_f1(logger, "Successfully sent the work item response for id=%s", LogText::Escape(item.id));
+        return;
+    }
+    const std::string entry = outbox->Store(inFlight.token, text);
+    reported = true;
+    InFlightRecord::Clear(state);
+    deferral.End();
+    // After a stop signal one short attempt; a response that does not get through is kept.
+    outbox->Deliver(entry, Courier(StopSignals::Received() ? stoppingDeliveryMilliseconds : 0));
+}
+
+Outbox::Courier ItemJourney::Courier(long timeoutMilliseconds)
+{
+    Proxy* courier = network;
+    return [courier, timeoutMilliseconds](const std::string& document, std::string& reason) {
+        return courier->Deliver(document, reason, timeoutMilliseconds);
+    };
+}
+
+bool ItemJourney::TaskFilesUsable(const TaskDirectory& directory)
+{
+    if (!directory.Exists())
+        return true;
+    try
+    {
+        directory.Verify();
+        return true;
+    }
+    catch (const std::exception&)
+    {
+        return false;
+    }
+}

@@ -1,0 +1,76 @@
+// The journey of a work item from the fetch to its answer. While an item is handled, an in-flight
+// record in the state directory says so; its response is stored in the outbox before it is sent
+// (network mode) or written to the filesystem proxy's response file, and a failure is answered
+// with what the task's files add to it. A run that finds the record of a run that died winds that
+// item up first. Storage failures throw std::runtime_error; delivery outcomes are logged.
+#pragma once
+
+#include "InFlightRecord.h"
+#include "Outbox.h"
+#include "StopSignals.h"
+
+#include <memory>
+#include <string>
+
+namespace Poco
+{
+class Logger;
+}
+class IProxy;
+class Proxy;
+class StateDirectory;
+class TaskDirectory;
+class WorkItem;
+struct WorkItemResponse;
+
+class ItemJourney
+{
+public:
+    /// `network` is the network proxy when `proxy` is one, else null (filesystem mode, no outbox).
+    ItemJourney(StateDirectory& state, IProxy& proxy, Proxy* network, const std::string& scriptRoot,
+                Poco::Logger& logger);
+    ~ItemJourney();
+
+    ItemJourney(const ItemJourney&) = delete;
+    ItemJourney& operator=(const ItemJourney&) = delete;
+
+    /// Winds up the item of a run that ended while handling it (crash, SIGKILL, power cut).
+    void Recover();
+    /// Delivers the responses kept by earlier runs, oldest first; false while one does not get
+    /// through, so that no new work is asked for and no script runs twice.
+    bool DeliverKept();
+
+    /// Records that `item` is being handled.
+    void Begin(const WorkItem& item);
+    /// Records the script that is about to run ("" after the last).
+    void RecordScript(const std::string& script);
+    /// Answers the item as succeeded.
+    void Succeed(const WorkItem& item, StopSignals::Deferral& deferral);
+    /// Answers the item as failed with `error`, amended by the task's error file; the task's
+    /// leftover properties.xml is removed and its log relayed where its directory may be touched.
+    void Fail(const WorkItem& item, const std::string& error, StopSignals::Deferral& deferral);
+    /// Whether the item's answer has been handed on (stored or sent): a second one must not follow.
+    bool Reported() const;
+
+private:
+    /// The response text of `response`; one the results file spoils is written without result
+    /// parameters when `fallBack` is set (the failure must go out), else the error passes.
+    std::string ResponseText(WorkItemResponse& response, bool fallBack);
+    /// Hands the response on and ends the in-flight record and the deferral of stop signals.
+    void Report(const WorkItem& item, const WorkItemResponse& response, const std::string& text,
+                StopSignals::Deferral& deferral);
+    Outbox::Courier Courier(long timeoutMilliseconds);
+    /// Whether the task's files may be touched: the task directory is missing, or it lies below
+    /// the script root and passes the strict modes.
+    static bool TaskFilesUsable(const TaskDirectory& directory);
+
+    StateDirectory& state;
+    IProxy& proxy;
+    Proxy* network;
+    std::string scriptRoot;
+    Poco::Logger& logger;
+    /// Network mode only: filesystem mode writes its responses directly.
+    std::unique_ptr<Outbox> outbox;
+    InFlightRecord inFlight;
+    bool reported;
+};
