@@ -83,8 +83,10 @@ TEST_F(StopAndRecovery, StopReachesWhatTheScriptStarted)
     // The stop goes to the script's whole group, so its children may clean up at once; the grace
     // period is only waited out for those that ignore it.
     Configure("tarvel.stopGrace = 20");
+    // The child is ready once its trap is set and its own sleep started: a sleep started after
+    // the stop would be left for the grace period.
     Script("Setup/01_wait.sh", "(trap 'echo cleaned up > ../child-stopped; exit 0' TERM\n"
-                               " touch ../child-ready\n sleep 300 & wait) &\n"
+                               " sleep 300 &\n touch ../child-ready\n wait) &\n"
                                "echo $$ > ../group\nsleep 300\n");
     std::unique_ptr<RunningAgent> agent = StartItem();
     ASSERT_TRUE(ScriptRunning()) << Log();
