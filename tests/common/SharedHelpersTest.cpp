@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -72,6 +73,23 @@ TEST(XmlEscape, EscapesWhatEachDocumentAsksFor)
     EXPECT_EQ(attribute, "a&lt;b&gt;&amp;&quot;'&#x9;&#xA;&#xD;");
     EXPECT_FALSE(XmlEscape::Needed("plain 'text'\t\n", XmlEscape::Quote));
     EXPECT_TRUE(XmlEscape::Needed("say \"x\"", XmlEscape::Quote));
+}
+
+TEST(XmlEscape, EachFlagEscapesItsOwnCharacterOnly)
+{
+    // The serialiser asks for the carriage return alone in element text: written raw, it would
+    // reach the receiver's parser as a line feed.
+    const std::string value = "\"\t\n\r";
+    const std::pair<unsigned, std::string> cases[] = {{XmlEscape::Quote, "&quot;\t\n\r"},
+                                                      {XmlEscape::Tab, "\"&#x9;\n\r"},
+                                                      {XmlEscape::LineFeed, "\"\t&#xA;\r"},
+                                                      {XmlEscape::CarriageReturn, "\"\t\n&#xD;"}};
+    for (const auto& [flag, expected] : cases)
+    {
+        std::string text;
+        XmlEscape::Append(text, value, flag);
+        EXPECT_EQ(text, expected) << "flag " << flag;
+    }
 }
 
 TEST(LogText, EscapesWhatCouldStartALine)

@@ -202,7 +202,8 @@ TEST_F(FilesystemMode, HandledItemEndsThePassBeforeTheNextAgentId)
 TEST_F(FilesystemMode, FinalStageIdMatchesTheTaskExactly)
 {
     work.Write("scripts/Setup/.keep", "");
-    work.Write("conf/config.xml", "<stages><stage id='setup'>True</stage><stage id='SETUP'>True</stage></stages>");
+    work.Write("conf/config.xml", "<stages><stage id='setup'>True</stage><stage id='SETUP'>True</stage>"
+                                  "<stage id='Setup2'>True</stage><stage id='Set'>True</stage></stages>");
     EXPECT_EQ(RunItems({Item("one.xml", "Setup")}).status, 0);
     EXPECT_FALSE(Logged("Information", "found termination node"));
 }

@@ -78,6 +78,30 @@ TEST_F(StopAndRecovery, SigtermDuringAScriptStopsItsGroupAndFailsTheItem)
         << Read("out.xml");
 }
 
+TEST_F(StopAndRecovery, StopReachesWhatTheScriptStarted)
+{
+    // The stop goes to the script's whole group, so its children may clean up at once; the grace
+    // period is only waited out for those that ignore it.
+    Configure("tarvel.stopGrace = 20");
+    // The child is ready once its trap is set and its own sleep started: a sleep started after
+    // the stop would be left for the grace period.
+    Script("Setup/01_wait.sh", "(trap 'echo cleaned up > ../child-stopped; exit 0' TERM\n"
+                               " sleep 300 &\n touch ../child-ready\n wait) &\n"
+                               "echo $$ > ../group\nsleep 300\n");
+    std::unique_ptr<RunningAgent> agent = StartItem();
+    ASSERT_TRUE(ScriptRunning()) << Log();
+    ASSERT_TRUE(WaitFor([this] { return work.Exists("scripts/child-ready"); })) << Log();
+
+    const auto start = std::chrono::steady_clock::now();
+    agent->Signal(SIGTERM);
+    const AgentResult result = agent->Wait();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(result.status, 1) << Log();
+    EXPECT_EQ(Read("scripts/child-stopped"), "cleaned up\n") << "the script's child never got SIGTERM";
+    EXPECT_TRUE(LiveProcesses(group).empty());
+    EXPECT_LT(seconds, 20.0) << "the agent waited out the grace period";
+}
+
 TEST_F(StopAndRecovery, SigintAndSighupAreStopsToo)
 {
     Configure("tarvel.stopGrace = 1");

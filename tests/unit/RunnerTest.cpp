@@ -174,6 +174,26 @@ TEST_F(RunnerTest, RefusesATaskThatLeadsOutsideTheRoot)
     EXPECT_FALSE(TaskDirectory::Accepts("a/../b"));
 }
 
+TEST_F(RunnerTest, RefusesALinkToASiblingWhoseNameBeginsWithTheRootsName)
+{
+    // "scripts-old" begins with "scripts": only the "/" after the root's name tells them apart.
+    const std::string scriptRoot = root.MakeDirectory("scripts");
+    root.Write("scripts-old/Setup/01_evil.sh", "#!/bin/sh\ntouch ../evil-ran\n", 0755);
+    ASSERT_EQ(::symlink((root / "scripts-old/Setup").c_str(), (root / "scripts/Setup").c_str()), 0);
+    try
+    {
+        Runner(scriptRoot, host).Execute("Setup");
+        FAIL() << "no exception";
+    }
+    catch (const std::runtime_error& exc)
+    {
+        EXPECT_NE(std::string(exc.what()).find("lies outside the root script directory"), std::string::npos)
+            << exc.what();
+    }
+    EXPECT_TRUE(host.started.empty());
+    EXPECT_FALSE(root.Exists("scripts-old/evil-ran"));
+}
+
 TEST_F(RunnerTest, FailingToEnterTheTaskDirectoryRunsNothing)
 {
     root.Write("T/01_a.sh", succeed, 0755);
