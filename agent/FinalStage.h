@@ -1,7 +1,8 @@
 // The final-stage table, config.xml beside the configuration file: an element whose "id" names a
 // task and whose text is exactly "True" marks that task as the last of the provisioning sequence.
 // Reading it lists its elements on standard output. A table that cannot be read as XML throws
-// (the parser's exception, or Poco::XML::XMLException for one nested too deep).
+// (the parser's exception, or Poco::XML::XMLException for one nested too deep or with a document
+// type declaration).
 #pragma once
 
 #include <iosfwd>

@@ -85,6 +85,59 @@ TEST_F(HostileInput, DeeplyNestedWorkItemIsRefusedWithoutACrash)
     }
 }
 
+TEST_F(HostileInput, DocumentTypeDeclarationsAreRefusedBeforeAnyEntityExpands)
+{
+    Script("Setup/01_run.sh", "touch ../ran\n");
+    work.Write(
+        "items/nesting.xml",
+        EntityNesting("workitem", 100000,
+                      "<workitem id='wi-1'><task type='Setup'><parameter name='p'>@</parameter></task></workitem>"));
+    AgentResult result = RunItem("items/nesting.xml");
+    // Like any item that cannot be read: no id to answer, nothing run, the run goes on.
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(Logged("Error", "XML Exception: The work item holds a document type declaration, which is not "
+                                "accepted; it is not read"))
+        << Log();
+    EXPECT_FALSE(work.Exists("scripts/ran"));
+    EXPECT_FALSE(work.Exists("out.xml"));
+
+    // A declaration without a single entity, in UTF-16 where no byte-wise search would see it.
+    Remove("agent.log");
+    const std::string plain = "<!DOCTYPE workitem><workitem id='wi-1'><task type='Setup'/></workitem>";
+    std::string wide = "\xFF\xFE";
+    for (const char c : plain)
+        wide += std::string(1, c) + '\0';
+    work.Write("items/wide.xml", wide);
+    EXPECT_EQ(RunItem("items/wide.xml").status, 0);
+    EXPECT_TRUE(Logged("Error", "XML Exception: The work item holds a document type declaration, which is not "
+                                "accepted; it is not read"))
+        << Log();
+    EXPECT_FALSE(work.Exists("scripts/ran"));
+
+    // The results file the scripts leave: the item fails, reported without its parameters.
+    work.Write("results.xml", EntityNesting("r", 100000, "<r><parameter name='vmState'>@</parameter></r>"));
+    Script("Setup/01_run.sh", "mkdir -p ../External\ncp ../../results.xml ../External/results.xml\n");
+    result = RunItem(Item("plain", "Setup"));
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(Message(), "XML Exception: The results file '" + (work / "scripts/External/results.xml") +
+                             "' holds a document type declaration, which is not accepted; it is not read");
+    EXPECT_EQ(Read("out.xml").find("vmState"), std::string::npos);
+    EXPECT_FALSE(work.Exists("scripts/Setup/properties.xml"));
+    Remove("scripts/External");
+    Script("Setup/01_run.sh", "touch ../ran\n");
+
+    // The final-stage table: read after the response, so the run ends with 1, the item answered.
+    Remove("agent.log");
+    work.Write("conf/config.xml", EntityNesting("stages", 100000, "<stages><stage id='Setup'>@</stage></stages>"));
+    result = RunItem(Item("plain", "Setup"));
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(Message(), "");
+    EXPECT_TRUE(work.Exists("scripts/ran"));
+    EXPECT_TRUE(Logged("Error", "XML Exception: The final-stage table '" + (work / "conf/config.xml") +
+                                    "' holds a document type declaration, which is not accepted; it is not read"))
+        << Log();
+}
+
 TEST_F(HostileInput, PlantedLinksAreReplacedNeverFollowed)
 {
     work.Write("target", "untouched");

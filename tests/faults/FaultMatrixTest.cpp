@@ -282,6 +282,42 @@ TEST_F(ServerFaults, DeeplyNestedWorkItemIsRefusedWithoutACrash)
     EXPECT_FALSE(work.Exists("scripts/ran"));
 }
 
+TEST_F(ServerFaults, DocumentTypeDeclarationsAreRefusedBeforeAnyEntityExpands)
+{
+    // Escaped in the reply, the engine passes the work item on as text; its reader refuses the
+    // declaration before the 100,000 entities that wrap one another are read.
+    const std::string item =
+        EntityNesting("workitem", 100000,
+                      "<workitem id='wi-1'><task type='Setup'><parameter name='p'>@</parameter></task></workitem>");
+    {
+        SoapServer server(SoapServer::WorkItemScenario(item));
+        server.Start();
+        const AgentResult result = RunAgainst(server);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_NE(Errors().find("Error|XML Exception: The work item holds a document type declaration, which is not "
+                                "accepted; it is not read"),
+                  std::string::npos)
+            << Errors();
+        EXPECT_TRUE(Requests(server, "WorkItemComplete").empty());
+        EXPECT_FALSE(work.Exists("scripts/ran"));
+    }
+
+    // In the reply itself, which SOAP forbids: the engine refuses the reply.
+    Remove("agent.log");
+    const std::string reply = EntityNesting(
+        "soap:Envelope", 100000,
+        "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body>"
+        "<GetWorkItemResponse xmlns=\"http://orvex.example/Ostrel\"><GetWorkItemResult>@</GetWorkItemResult>"
+        "</GetWorkItemResponse></soap:Body></soap:Envelope>");
+    SoapServer server("{\"GetWorkItem\": {\"raw\": " + SoapServer::JsonString(reply) + "}}");
+    server.Start();
+    const AgentResult result = RunAgainst(server);
+    EXPECT_EQ(result.status, 1) << result.err;
+    ExpectEngineError("document type declarations are not allowed");
+    EXPECT_TRUE(Requests(server, "WorkItemComplete").empty());
+    EXPECT_FALSE(work.Exists("scripts/ran"));
+}
+
 TEST_F(ServerFaults, ReplyNestedBeyondTheBoundIsRefusedUnbuilt)
 {
     // Elements straight inside the result, not escaped: just over the bound, and 100,000 levels
