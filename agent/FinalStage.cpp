@@ -9,11 +9,12 @@
 #include <Poco/DOM/Element.h>
 #include <Poco/DOM/NodeFilter.h>
 #include <Poco/DOM/NodeIterator.h>
-#include <Poco/File.h>
 #include <Poco/Format.h>
 #include <Poco/Path.h>
 
 #include <ostream>
+#include <stdexcept>
+#include <sys/stat.h>
 
 namespace
 {
@@ -47,12 +48,19 @@ const std::string& FinalStage::Path() const
 
 bool FinalStage::Exists() const
 {
-    return Poco::File(path).exists();
+    // A link that leads nowhere is there too: Marks says what is wrong with it.
+    struct stat status;
+    return ::lstat(path.c_str(), &status) == 0;
 }
 
 bool FinalStage::Marks(const std::string* task, std::ostream& out) const
 {
-    const LocalFile::Contents file = LocalFile::ReadRegular(path, tableLimit);
+    // The administrator's file, not the scripts': configuration management and container
+    // mounts put it in place as a symbolic link, which is followed.
+    const LocalFile::Contents file = LocalFile::ReadRegular(path, tableLimit, LocalFile::LastLink::Followed);
+    if (!file.found)
+        throw std::runtime_error(
+            Poco::format("The final-stage table '%s' is gone, or is a symbolic link that leads nowhere", path));
     Poco::XML::AutoPtr<Poco::XML::Document> document =
         XmlDocument::Parse(file.text, Poco::format("The final-stage table '%s'", path), XmlDocument::KeepWhitespace);
     Poco::XML::NodeIterator iterator(document, Poco::XML::NodeFilter::SHOW_ELEMENT);

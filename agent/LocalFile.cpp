@@ -29,16 +29,17 @@ struct Descriptor
 };
 } // namespace
 
-LocalFile::Contents LocalFile::ReadRegular(const std::string& path, std::size_t limit)
+LocalFile::Contents LocalFile::ReadRegular(const std::string& path, std::size_t limit, LastLink link)
 {
     Contents contents;
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer for ever.
-    Descriptor file{::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+    const int noFollow = link == LastLink::Refused ? O_NOFOLLOW : 0;
+    Descriptor file{::open(path.c_str(), O_RDONLY | noFollow | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
     if (file.value < 0)
     {
         if (errno == ENOENT)
             return contents;
-        if (errno == ELOOP)
+        if (errno == ELOOP && link == LastLink::Refused)
             throw std::runtime_error(Poco::format("'%s' is a symbolic link; it is not read", path));
         throw std::runtime_error(Poco::format("'%s' cannot be opened: %s", path, Cause()));
     }

@@ -1,7 +1,8 @@
 // The files that the agent reads from and writes into directories that scripts (and whoever can
-// write there) share with it: a symbolic link is never followed at the last component, a FIFO or
-// a device is never read, what is read is bounded, and a file that holds secrets is always one
-// that this process created itself. Failures throw std::runtime_error naming the path.
+// write there) share with it: a symbolic link is never followed at the last component (unless the
+// caller reads an administrator's file outside those directories), a FIFO or a device is never
+// read, what is read is bounded, and a file that holds secrets is always one that this process
+// created itself. Failures throw std::runtime_error naming the path.
 #pragma once
 
 #include <sys/types.h>
@@ -20,10 +21,19 @@ public:
         std::uint64_t size = 0; ///< the file's whole size when it was opened
     };
 
-    /// Reads at most `limit` bytes of the regular file at `path`. Nothing there: `found` false.
-    /// A symbolic link, a directory, a FIFO or a device there: std::runtime_error, and nothing
-    /// is read (opening never blocks).
-    static Contents ReadRegular(const std::string& path, std::size_t limit);
+    /// What a symbolic link at the last component of a path read means.
+    enum class LastLink
+    {
+        /// A file in a directory the scripts share: a link there is planted, and not read.
+        Refused,
+        /// An administrator's file (config.xml): configuration management links it into place.
+        Followed,
+    };
+
+    /// Reads at most `limit` bytes of the regular file at `path`. Nothing there (or a followed
+    /// link that leads nowhere): `found` false. A symbolic link that `link` refuses, a directory,
+    /// a FIFO or a device there: std::runtime_error, and nothing is read (opening never blocks).
+    static Contents ReadRegular(const std::string& path, std::size_t limit, LastLink link = LastLink::Refused);
 
     /// Replaces whatever is at `path` by a new file, created by this process (O_EXCL, no link
     /// followed) with `mode` less the umask, holding `content`. Throws when the old entry cannot
