@@ -77,7 +77,7 @@ void Runner::Execute(const std::string& task, const std::function<void(const std
     const TaskDirectory directory(scriptRoot.toString(), task);
     if (!directory.Exists())
         throw std::runtime_error(Poco::format("The path '%s' is not a directory!", task));
-    directory.Verify();
+    const StrictModes modes = directory.Verify();
 
     std::vector<std::string> scripts;
     for (Poco::DirectoryIterator it(directory.Path()), end; it != end; ++it)
@@ -89,7 +89,7 @@ void Runner::Execute(const std::string& task, const std::function<void(const std
     std::sort(scripts.begin(), scripts.end());
     // All of them before any runs: a task is run whole or not at all when one was tampered with.
     for (const std::string& script : scripts)
-        StrictModes::Check(directory.File(script), "script");
+        modes.Check(directory.File(script), "script");
 
     Poco::Logger& logger = Poco::Logger::get("Application");
     const WorkingDirectoryGuard guard(host, directory.Path().toString());

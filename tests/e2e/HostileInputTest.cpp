@@ -313,6 +313,52 @@ TEST_F(HostileInput, ScriptsOthersCouldHaveChangedAreNotRun)
     EXPECT_TRUE(work.Exists("scripts/ran"));
 }
 
+TEST_F(HostileInput, TreeOfTheScriptRootsOwnerIsTrustedAndNoOtherUsers)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give files to other users";
+    // As an image builder uploads it (tar x keeping owners, rsync -a): its own user's tree,
+    // modes 0755. The state directory lies outside it, as the package has it.
+    Configure("tarvel.state = " + (work / "state"));
+    Script("Setup/01_run.sh", "touch ../ran\n");
+    const auto give = [this](const std::string& relative, uid_t owner) {
+        ASSERT_EQ(::chown((work / relative).c_str(), owner, owner), 0) << relative;
+    };
+    for (const char* path : {"scripts", "scripts/Setup", "scripts/Setup/01_run.sh"})
+        give(path, 1000);
+    EXPECT_EQ(RunItem(Item("plain", "Setup")).status, 0);
+    EXPECT_EQ(Message(), "");
+    EXPECT_TRUE(work.Exists("scripts/ran"));
+    Remove("scripts/ran");
+
+    // Root's files below it are trusted too; another user's are not, and then nothing runs.
+    Script("Setup/02_more.sh", "touch ../more-ran\n");
+    EXPECT_EQ(RunItem(Item("plain", "Setup")).status, 0);
+    EXPECT_TRUE(work.Exists("scripts/more-ran"));
+    const std::string refused = "belongs to another user (uid 1001) than root, the agent's or the root script "
+                                "directory's owner (uid 1000); the task's scripts are not run";
+    for (const std::string path : {"scripts/Setup/02_more.sh", "scripts/Setup"})
+    {
+        SCOPED_TRACE(path);
+        Remove("scripts/ran");
+        give(path, 1001);
+        EXPECT_EQ(RunItem(Item("plain", "Setup")).status, 0);
+        give(path, 1000);
+        EXPECT_NE(Message().find("'" + (work / path) + "' " + refused), std::string::npos) << Message();
+        EXPECT_FALSE(work.Exists("scripts/ran"));
+        EXPECT_FALSE(work.Exists("scripts/Setup/properties.xml"));
+    }
+
+    // The trust goes with the script root: under root's own root the builder's script is refused.
+    give("scripts", 0);
+    EXPECT_EQ(RunItem(Item("plain", "Setup")).status, 0);
+    EXPECT_NE(Message().find("belongs to another user (uid 1000) than root, the agent's or the root script "
+                             "directory's owner (uid 0)"),
+              std::string::npos)
+        << Message();
+    EXPECT_FALSE(work.Exists("scripts/ran"));
+}
+
 TEST_F(HostileInput, AgentsOwnFilesAreOwnerOnly)
 {
     Script("Setup/01_run.sh", "touch ../by-the-script\n");
