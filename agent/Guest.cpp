@@ -364,8 +364,6 @@ int Guest::ProcessWorkItem(const std::string& agentId)
             RecordScript("");
         }
         RemoveWorkItemProperties(item.get());
-        if (!reboot)
-            TaskFiles(scriptRoot, directory).RelayLog(logger());
         WorkItemResponse response{item->id, true, item->task, "", scriptRoot};
         Report(*item, response, ResponseText(response, false), *deferral, reported);
     }
@@ -467,7 +465,6 @@ void Guest::SendFailure(WorkItem& item, const std::string& error, StopSignals::D
         {
             const TaskFiles files(scriptRoot, directory);
             RemoveWorkItemProperties(&item);
-            files.RelayLog(logger());
             message = files.ApplyErrorFile(error, logger());
         }
     }
