@@ -1,22 +1,20 @@
 #include "FinalStage.h"
 
 #include "LocalFile.h"
-#include "XmlText.h"
+#include "XmlDocument.h"
 
 #include <Poco/DOM/Attr.h>
 #include <Poco/DOM/AutoPtr.h>
-#include <Poco/DOM/DOMParser.h>
 #include <Poco/DOM/Document.h>
 #include <Poco/DOM/Element.h>
 #include <Poco/DOM/NodeFilter.h>
 #include <Poco/DOM/NodeIterator.h>
-#include <Poco/File.h>
 #include <Poco/Format.h>
-#include <Poco/MemoryStream.h>
 #include <Poco/Path.h>
-#include <Poco/SAX/InputSource.h>
 
 #include <ostream>
+#include <stdexcept>
+#include <sys/stat.h>
 
 namespace
 {
@@ -50,18 +48,21 @@ const std::string& FinalStage::Path() const
 
 bool FinalStage::Exists() const
 {
-    return Poco::File(path).exists();
+    // A link that leads nowhere is there too: Marks says what is wrong with it.
+    struct stat status;
+    return ::lstat(path.c_str(), &status) == 0;
 }
 
 bool FinalStage::Marks(const std::string* task, std::ostream& out) const
 {
-    // Every element's text is taken, which the DOM computes recursively: measured first.
-    const LocalFile::Contents file = LocalFile::ReadRegular(path, tableLimit);
-    XmlText::CheckShape(file.text, Poco::format("The final-stage table '%s'", path));
-    Poco::MemoryInputStream stream(file.text.data(), file.text.size());
-    Poco::XML::InputSource source(stream);
-    Poco::XML::DOMParser parser;
-    Poco::XML::AutoPtr<Poco::XML::Document> document = parser.parse(&source);
+    // The administrator's file, not the scripts': configuration management and container
+    // mounts put it in place as a symbolic link, which is followed.
+    const LocalFile::Contents file = LocalFile::ReadRegular(path, tableLimit, LocalFile::LastLink::Followed);
+    if (!file.found)
+        throw std::runtime_error(
+            Poco::format("The final-stage table '%s' is gone, or is a symbolic link that leads nowhere", path));
+    Poco::XML::AutoPtr<Poco::XML::Document> document =
+        XmlDocument::Parse(file.text, Poco::format("The final-stage table '%s'", path), XmlDocument::KeepWhitespace);
     Poco::XML::NodeIterator iterator(document, Poco::XML::NodeFilter::SHOW_ELEMENT);
     for (Poco::XML::Node* node = iterator.nextNode(); node; node = iterator.nextNode())
     {

@@ -305,8 +305,6 @@ int Guest::ProcessWorkItem(const std::string& agentId)
             journey->RecordScript("");
         }
         RemoveWorkItemProperties(item.get());
-        if (!reboot)
-            TaskFiles(scriptRoot, directory).RelayLog(logger());
         journey->Succeed(*item, *deferral);
     }
     catch (const std::exception& exc)

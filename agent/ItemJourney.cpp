@@ -113,7 +113,6 @@ void ItemJourney::Fail(const WorkItem& item, const std::string& error, StopSigna
         {
             const TaskFiles files(scriptRoot, directory);
             files.RemoveProperties();
-            files.RelayLog(logger);
             message = files.ApplyErrorFile(error, logger);
         }
     }
@@ -138,8 +137,7 @@ std::string ItemJourney::ResponseText(WorkItemResponse& response, bool fallBack)
         if (!fallBack)
             throw;
         // The failure must reach the server even when the scripts' results file is unreadable.
-        poco_error_f1(logger,
-                      "The results file cannot be read; the failure is reported without result parameters: %s",
+        poco_error_f1(logger, "The results file cannot be read; the failure is reported without result parameters: %s",
                       LogText::Escape(ErrorText::Of(exc)));
         response.readResults = false;
         text.str("");

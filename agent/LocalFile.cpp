@@ -29,16 +29,31 @@ struct Descriptor
 };
 } // namespace
 
-LocalFile::Contents LocalFile::ReadRegular(const std::string& path, std::size_t limit)
+LocalFile::Contents LocalFile::ReadRegular(const std::string& path, std::size_t limit, LastLink link)
+{
+    return Read(path, limit, link, [](std::uint64_t) { return std::uint64_t(0); });
+}
+
+LocalFile::Contents LocalFile::ReadEnd(const std::string& path, std::uint64_t from, std::size_t limit)
+{
+    return Read(path, limit, LastLink::Refused, [from, limit](std::uint64_t size) {
+        const std::uint64_t first = size < from ? 0 : from;
+        return size - first > limit ? size - limit : first;
+    });
+}
+
+LocalFile::Contents LocalFile::Read(const std::string& path, std::size_t limit, LastLink link,
+                                    const std::function<std::uint64_t(std::uint64_t)>& startAt)
 {
     Contents contents;
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer for ever.
-    Descriptor file{::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+    const int noFollow = link == LastLink::Refused ? O_NOFOLLOW : 0;
+    Descriptor file{::open(path.c_str(), O_RDONLY | noFollow | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
     if (file.value < 0)
     {
         if (errno == ENOENT)
             return contents;
-        if (errno == ELOOP)
+        if (errno == ELOOP && link == LastLink::Refused)
             throw std::runtime_error(Poco::format("'%s' is a symbolic link; it is not read", path));
         throw std::runtime_error(Poco::format("'%s' cannot be opened: %s", path, Cause()));
     }
@@ -50,7 +65,8 @@ LocalFile::Contents LocalFile::ReadRegular(const std::string& path, std::size_t 
 
     contents.found = true;
     contents.size = static_cast<std::uint64_t>(status.st_size);
-    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(contents.size, limit));
+    contents.start = startAt(contents.size);
+    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(contents.size - contents.start, limit));
     contents.text.resize(wanted);
     std::size_t done = 0;
     // A file that grows while it is read still yields no more than `limit` bytes.
@@ -58,7 +74,8 @@ LocalFile::Contents LocalFile::ReadRegular(const std::string& path, std::size_t 
     {
         if (done == contents.text.size())
             contents.text.resize(std::min(limit, done + 65536));
-        const ssize_t count = ::read(file.value, &contents.text[done], contents.text.size() - done);
+        const ssize_t count = ::pread(file.value, &contents.text[done], contents.text.size() - done,
+                                      static_cast<off_t>(contents.start + done));
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)

@@ -5,6 +5,7 @@
 #include "StopSignals.h"
 #include "StrictModes.h"
 #include "TaskDirectory.h"
+#include "TaskFiles.h"
 
 #include <Poco/DirectoryIterator.h>
 #include <Poco/File.h>
@@ -50,6 +51,23 @@ private:
     ScriptHost& host;
     std::string previous;
 };
+
+/// Relays what the scripts added to tarvellog.txt since it was `from` bytes long, unless a script
+/// opened the task directory to other users: what it holds could be anyone's now.
+void RelayLog(const TaskDirectory& directory, const TaskFiles& files, std::uint64_t from)
+{
+    Poco::Logger& logger = Poco::Logger::get("Application");
+    try
+    {
+        directory.Verify();
+    }
+    catch (const std::exception& exc)
+    {
+        poco_error_f1(logger, "tarvellog.txt is not relayed: %s", LogText::Escape(exc.what()));
+        return;
+    }
+    files.RelayLog(logger, from);
+}
 } // namespace
 
 Runner::Runner(const std::string& root)
@@ -77,7 +95,7 @@ void Runner::Execute(const std::string& task, const std::function<void(const std
     const TaskDirectory directory(scriptRoot.toString(), task);
     if (!directory.Exists())
         throw std::runtime_error(Poco::format("The path '%s' is not a directory!", task));
-    directory.Verify();
+    const StrictModes modes = directory.Verify();
 
     std::vector<std::string> scripts;
     for (Poco::DirectoryIterator it(directory.Path()), end; it != end; ++it)
@@ -89,8 +107,27 @@ void Runner::Execute(const std::string& task, const std::function<void(const std
     std::sort(scripts.begin(), scripts.end());
     // All of them before any runs: a task is run whole or not at all when one was tampered with.
     for (const std::string& script : scripts)
-        StrictModes::Check(directory.File(script), "script");
+        modes.Check(directory.File(script), "script");
 
+    // The log grows across runs: this run's lines begin where it ends now, and they are relayed
+    // however the scripts end.
+    const TaskFiles files(scriptRoot.toString(), directory);
+    const std::uint64_t logStart = files.LogSize();
+    try
+    {
+        Run(directory, scripts, starting);
+    }
+    catch (...)
+    {
+        RelayLog(directory, files, logStart);
+        throw;
+    }
+    RelayLog(directory, files, logStart);
+}
+
+void Runner::Run(const TaskDirectory& directory, const std::vector<std::string>& scripts,
+                 const std::function<void(const std::string&)>& starting) const
+{
     Poco::Logger& logger = Poco::Logger::get("Application");
     const WorkingDirectoryGuard guard(host, directory.Path().toString());
     for (const std::string& script : scripts)

@@ -1,6 +1,7 @@
 // Runs the scripts of one task: the entries of the task directory whose names start with two
 // digits and "_" and that are executable (or have ".bat" in their name), in byte order, each
-// through "/bin/sh" in the task directory, stopping at the first one that fails.
+// through "/bin/sh" in the task directory, stopping at the first one that fails. However they end,
+// the lines they added to tarvellog.txt are relayed to the log (see TaskFiles::RelayLog).
 // Failures throw std::runtime_error (RunInterrupted when the agent is asked to stop); the working
 // directory is restored on every exit.
 #pragma once
@@ -12,6 +13,9 @@
 #include <functional>
 #include <locale>
 #include <string>
+#include <vector>
+
+class TaskDirectory;
 
 class Runner
 {
@@ -35,6 +39,10 @@ public:
     bool IsFileToExecute(const Poco::Path& entry) const;
 
 private:
+    /// Runs `scripts`, checked, in `directory`.
+    void Run(const TaskDirectory& directory, const std::vector<std::string>& scripts,
+             const std::function<void(const std::string&)>& starting) const;
+
     std::locale locale;
     Poco::Path scriptRoot;
     ScriptHost& host;

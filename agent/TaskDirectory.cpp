@@ -1,7 +1,5 @@
 #include "TaskDirectory.h"
 
-#include "StrictModes.h"
-
 #include <Poco/File.h>
 #include <Poco/Format.h>
 
@@ -81,7 +79,7 @@ bool TaskDirectory::Exists() const
     return directory.exists() && directory.isDirectory();
 }
 
-void TaskDirectory::Verify() const
+StrictModes TaskDirectory::Verify() const
 {
     const std::string realRoot = RealPath(root.toString());
     const std::string realTask = RealPath(path.toString());
@@ -91,10 +89,11 @@ void TaskDirectory::Verify() const
             Poco::format("The task '%s' is refused: its directory '%s' lies outside the root script directory '%s'",
                          task, realTask, realRoot));
 
-    StrictModes::Check(realRoot, "root script directory");
+    const StrictModes modes = StrictModes::ForScriptRoot(realRoot);
     // Whoever may write to a directory on the way could swap the task directory for another.
     for (std::string::size_type slash = realTask.find('/', below.size()); slash != std::string::npos;
          slash = realTask.find('/', slash + 1))
-        StrictModes::Check(realTask.substr(0, slash), "directory");
-    StrictModes::Check(realTask, "task directory");
+        modes.Check(realTask.substr(0, slash), "directory");
+    modes.Check(realTask, "task directory");
+    return modes;
 }

@@ -5,6 +5,8 @@
 // script root's (a symbolic link leading out).
 #pragma once
 
+#include "StrictModes.h"
+
 #include <Poco/Path.h>
 
 #include <string>
@@ -28,8 +30,9 @@ public:
 
     /// For a directory that exists: throws std::runtime_error when its real path is not below the
     /// script root's real path, or when the script root, the task directory or a directory
-    /// between them fails StrictModes.
-    void Verify() const;
+    /// between them fails StrictModes. Returns the checks that trust the script root's owner, for
+    /// the scripts.
+    StrictModes Verify() const;
 
 private:
     /// Why `task` is refused, or empty.

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace
 {
@@ -43,12 +44,14 @@ void ForEachLine(const std::string& text, Take take)
     }
 }
 
-/// Reads one of the scripts' files; logs (and gives up on) one that is not a regular file.
-bool ReadScriptFile(const std::string& path, std::size_t limit, LocalFile::Contents& contents, Poco::Logger& logger)
+/// Reads one of the scripts' files with `read`; logs (and gives up on) one that is not a regular
+/// file.
+template <typename Read>
+bool ReadScriptFile(Read read, LocalFile::Contents& contents, Poco::Logger& logger)
 {
     try
     {
-        contents = LocalFile::ReadRegular(path, limit);
+        contents = read();
     }
     catch (const std::exception& exc)
     {
@@ -114,26 +117,48 @@ void TaskFiles::RemoveProperties() const
     LocalFile::Remove(directory.File("properties.xml"));
 }
 
-void TaskFiles::RelayLog(Poco::Logger& logger) const
+std::uint64_t TaskFiles::LogSize() const
 {
+    struct stat status;
+    if (::lstat(directory.File("tarvellog.txt").c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return 0;
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
+void TaskFiles::RelayLog(Poco::Logger& logger, std::uint64_t from) const
+{
+    const std::string path = directory.File("tarvellog.txt");
     LocalFile::Contents log;
-    if (!ReadScriptFile(directory.File("tarvellog.txt"), relayLimit, log, logger))
+    if (!ReadScriptFile([&] { return LocalFile::ReadEnd(path, from, relayLimit); }, log, logger))
         return;
+    // The file grows across runs: the lines that matter are this run's, and of those the last
+    // (they hold the outcome). ReadEnd reads a file that is shorter now than `from` from its start.
+    std::uint64_t leftOut = log.start - (log.size < from ? 0 : from);
+    std::size_t first = 0;
+    if (leftOut > 0)
+    {
+        // The cut falls anywhere in a line: the relay starts with the next whole one.
+        const std::size_t lineFeed = log.text.find('\n');
+        if (lineFeed != std::string::npos && lineFeed + 1 < log.text.size())
+            first = lineFeed + 1;
+        leftOut += first;
+        poco_information_f2(logger,
+                            "(the first %s bytes this run's scripts wrote to tarvellog.txt are not relayed; "
+                            "the last %s bytes follow)",
+                            std::to_string(leftOut), std::to_string(log.text.size() - first));
+    }
+    log.text.erase(0, first);
     ForEachLine(log.text, [&](const std::string& line) {
         poco_information(logger, LogText::Escape(line));
         return true;
     });
-    if (log.size > log.text.size())
-    {
-        poco_information_f1(logger, "(%s more bytes of tarvellog.txt are not relayed)",
-                            std::to_string(log.size - log.text.size()));
-    }
 }
 
 std::string TaskFiles::ApplyErrorFile(const std::string& error, Poco::Logger& logger) const
 {
     LocalFile::Contents file;
-    if (!ReadScriptFile(directory.File("tarvelerror.txt"), errorFileLimit, file, logger))
+    const std::string path = directory.File("tarvelerror.txt");
+    if (!ReadScriptFile([&] { return LocalFile::ReadRegular(path, errorFileLimit); }, file, logger))
         return error;
     std::string lines[2];
     std::size_t count = 0;

@@ -9,6 +9,7 @@
 #include "TaskDirectory.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace Poco
@@ -29,11 +30,15 @@ public:
     /// Removes properties.xml; one that is not there is not an error, one that stays is.
     void RemoveProperties() const;
 
-    /// Logs each line of tarvellog.txt as one information message (pieces of at most 255
-    /// characters, control characters escaped), at most relayLimit bytes of it, then one message
-    /// saying how much was left out. A file that is not a regular file is not read: logged as an
-    /// error instead.
-    void RelayLog(Poco::Logger& logger) const;
+    /// The size of tarvellog.txt now (0 when it is missing or not a regular file): taken before
+    /// the first script runs, it marks where that run's lines begin.
+    std::uint64_t LogSize() const;
+    /// Logs each line that the scripts added to tarvellog.txt since it was `from` bytes long (all
+    /// of it when it is shorter now: emptied and written anew) as one information message (pieces
+    /// of at most 255 characters, control characters escaped). Of more than relayLimit bytes only
+    /// the last whole lines within the limit, after one message saying how much was left out. A
+    /// file that is not a regular file is not read: logged as an error instead.
+    void RelayLog(Poco::Logger& logger, std::uint64_t from) const;
 
     /// The failure message once tarvelerror.txt had its say: `error`, " - " and the file's first
     /// line; or, when that line is "OVERRIDE_ERROR_CONTEXT", the second line alone. Without the

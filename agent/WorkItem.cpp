@@ -1,18 +1,16 @@
 #include "WorkItem.h"
 
 #include "EncryptionHelpers.h"
+#include "XmlDocument.h"
 #include "XmlEscape.h"
 #include "XmlText.h"
 
 #include <Poco/DOM/AutoPtr.h>
-#include <Poco/DOM/DOMParser.h>
 #include <Poco/DOM/Document.h>
 #include <Poco/DOM/Element.h>
 #include <Poco/DOM/NodeFilter.h>
 #include <Poco/DOM/NodeIterator.h>
 #include <Poco/Format.h>
-#include <Poco/MemoryStream.h>
-#include <Poco/SAX/InputSource.h>
 #include <Poco/String.h>
 
 #include <istream>
@@ -123,14 +121,7 @@ void WorkItem::Parse(std::istream& input)
 
 void WorkItem::Parse(const std::string& text)
 {
-    // Measured first: one oversized tag would keep the parser busy for minutes, and a deep enough
-    // nesting would overflow the stack of the DOM's recursive walks.
-    XmlText::CheckShape(text, "The work item");
-    Poco::MemoryInputStream stream(text.data(), text.size());
-    Poco::XML::DOMParser parser;
-    parser.setFeature(Poco::XML::DOMParser::FEATURE_FILTER_WHITESPACE, true);
-    Poco::XML::InputSource source(stream);
-    AutoPtr<Document> document = parser.parse(&source);
+    AutoPtr<Document> document = XmlDocument::Parse(text, "The work item", XmlDocument::DropWhitespace);
 
     // One walk in document order collects the parameters and the first task element; the
     // tag-name lists of the DOM are re-walked on every access, which is quadratic.

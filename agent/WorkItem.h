@@ -1,9 +1,9 @@
 // One unit of provisioning work addressed to this agent: an id, a task (the name of the task
 // directory whose scripts run) and named string properties, some of which may arrive encrypted.
 // Parse throws the XML parser's exception for a document that is not well-formed (and an
-// XMLException for one with markup longer than XmlShape::markupLimit or nested deeper than
-// XmlShape::depthLimit); the exports throw std::runtime_error, before writing anything, for a
-// property XML cannot carry.
+// XMLException for one with a document type declaration, markup longer than
+// XmlShape::markupLimit or nesting deeper than XmlShape::depthLimit, see XmlDocument); the exports
+// throw std::runtime_error, before writing anything, for a property XML cannot carry.
 #pragma once
 
 #include <iosfwd>

@@ -1,19 +1,17 @@
 #include "WorkItemResponse.h"
 
 #include "LocalFile.h"
+#include "XmlDocument.h"
 #include "XmlEscape.h"
 #include "XmlText.h"
 
 #include <Poco/DOM/AutoPtr.h>
-#include <Poco/DOM/DOMParser.h>
 #include <Poco/DOM/Document.h>
 #include <Poco/DOM/Element.h>
 #include <Poco/DOM/NodeFilter.h>
 #include <Poco/DOM/NodeIterator.h>
 #include <Poco/Format.h>
-#include <Poco/MemoryStream.h>
 #include <Poco/Path.h>
-#include <Poco/SAX/InputSource.h>
 
 #include <ostream>
 #include <stdexcept>
@@ -49,13 +47,8 @@ Results ReadResultParameters(const std::string& path)
     if (file.size > resultsLimit)
         throw std::runtime_error(
             Poco::format("The results file '%s' is larger than %z bytes; it is not read", path, resultsLimit));
-    XmlText::CheckShape(file.text, Poco::format("The results file '%s'", path));
-
-    Poco::MemoryInputStream stream(file.text.data(), file.text.size());
-    Poco::XML::InputSource source(stream);
-    Poco::XML::DOMParser parser;
-    parser.setFeature(Poco::XML::DOMParser::FEATURE_FILTER_WHITESPACE, true);
-    Poco::XML::AutoPtr<Poco::XML::Document> document = parser.parse(&source);
+    Poco::XML::AutoPtr<Poco::XML::Document> document =
+        XmlDocument::Parse(file.text, Poco::format("The results file '%s'", path), XmlDocument::DropWhitespace);
     Poco::XML::NodeIterator iterator(document, Poco::XML::NodeFilter::SHOW_ELEMENT);
     for (Poco::XML::Node* node = iterator.nextNode(); node; node = iterator.nextNode())
     {

@@ -1,10 +1,5 @@
 #include "XmlText.h"
 
-#include "XmlShape.h"
-
-#include <Poco/Format.h>
-#include <Poco/XML/XMLException.h>
-
 namespace
 {
 const char replacementCharacter[] = "\xEF\xBF\xBD";
@@ -88,17 +83,4 @@ std::string XmlText::Sanitize(const std::string& text)
         }
     }
     return result;
-}
-
-void XmlText::CheckShape(const std::string& text, const std::string& what)
-{
-    const XmlShape shape = XmlShape::Of(text);
-    if (shape.longestMarkup > XmlShape::markupLimit)
-        throw Poco::XML::XMLException(Poco::format(
-            "%s holds %z bytes of markup in one piece (a tag, comment, declaration or text outside the root "
-            "element), more than the %z accepted",
-            what, shape.longestMarkup, static_cast<std::size_t>(XmlShape::markupLimit)));
-    if (shape.depth > XmlShape::depthLimit)
-        throw Poco::XML::XMLException(Poco::format("%s nests elements more than %z deep; it is not read", what,
-                                                   static_cast<std::size_t>(XmlShape::depthLimit)));
 }

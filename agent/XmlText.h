@@ -1,7 +1,6 @@
 // Checks and repairs text before it goes into a document the agent writes. POCO's XML writer
 // stops silently at invalid UTF-8 and throws half-way through on characters that XML 1.0 cannot
-// carry, so every value is checked (or repaired) before any output is produced. Also measures a
-// document from outside before it is parsed, see CheckShape.
+// carry, so every value is checked (or repaired) before any output is produced.
 #pragma once
 
 #include <cstddef>
@@ -17,12 +16,6 @@ public:
     /// `text` with every invalid UTF-8 sequence and every character XML 1.0 forbids replaced by
     /// U+FFFD; valid text comes back unchanged.
     static std::string Sanitize(const std::string& text);
-
-    /// Throws Poco::XML::XMLException, naming `what` ("The work item"), when `text` holds
-    /// markup longer than XmlShape::markupLimit or elements nested deeper than
-    /// XmlShape::depthLimit. The DOM walks and frees a tree recursively, so a deep enough
-    /// document would overflow the stack.
-    static void CheckShape(const std::string& text, const std::string& what);
 
 private:
     /// Length of the valid, XML-allowed character starting at `pos`, or 0 when there is none.

@@ -4,10 +4,11 @@
 
 #include "client_home.h"
 
+#include "XmlDocument.h"
+
 #include <axis2_http_transport.h>
 
 #include <Poco/AutoPtr.h>
-#include <Poco/DOM/DOMParser.h>
 #include <Poco/DOM/Document.h>
 #include <Poco/DOM/Element.h>
 #include <Poco/DOM/NodeList.h>
@@ -105,13 +106,17 @@ ClientConfiguration ClientConfiguration::Load(const std::string& clientHome)
     Poco::AutoPtr<Poco::XML::Document> document;
     try
     {
-        Poco::XML::DOMParser parser;
-        document = parser.parseString(content.str());
+        document = XmlDocument::Parse(content.str(), path, XmlDocument::KeepWhitespace);
     }
     catch (const Poco::XML::SAXParseException& error)
     {
         throw ConfigurationError(path + ": not well-formed XML: " + error.message() + " (line " +
                                  std::to_string(error.getLineNumber()) + ")");
+    }
+    catch (const Poco::XML::XMLException& error)
+    {
+        // Refused before parsing (a document type declaration, nesting beyond the bound).
+        throw ConfigurationError(error.message());
     }
     catch (const Poco::Exception& error)
     {

@@ -1,10 +1,12 @@
-// The helpers the agent and its engine share: measuring a document from outside before it is
-// parsed, and escaping text for XML.
+// The helpers the agent and its engine share: measuring and parsing a document from outside, and
+// escaping text for XML.
 #include "LogText.h"
+#include "XmlDocument.h"
 #include "XmlEscape.h"
 #include "XmlShape.h"
-#include "XmlText.h"
 
+#include <Poco/DOM/Element.h>
+#include <Poco/DOM/NodeList.h>
 #include <Poco/XML/XMLException.h>
 
 #include <gtest/gtest.h>
@@ -55,8 +57,51 @@ TEST(XmlShape, MeasuresNestingWithoutParsing)
     for (int i = 0; i < 257; ++i)
         deep += "<e>";
     EXPECT_EQ(Depth(deep), 257u);
-    EXPECT_THROW(XmlText::CheckShape(deep, "The work item"), Poco::XML::XMLException);
-    EXPECT_NO_THROW(XmlText::CheckShape(deep.substr(3), "The work item"));
+    EXPECT_THROW(XmlDocument::CheckShape(deep, "The work item"), Poco::XML::XMLException);
+    EXPECT_NO_THROW(XmlDocument::CheckShape(deep.substr(3), "The work item"));
+}
+
+TEST(XmlDocument, RefusesEveryDocumentTypeDeclaration)
+{
+    const std::string refusal = "The work item holds a document type declaration, which is not accepted; it is "
+                                "not read";
+    std::string wide = "\xFF\xFE";
+    for (const char c : std::string("<!DOCTYPE w><w/>"))
+        wide += std::string(1, c) + '\0';
+    for (const std::string& text :
+         {std::string("<!DOCTYPE w><w/>"),
+          std::string("<?xml version='1.0'?><!-- c --><!DOCTYPE w [<!ENTITY e 'x'>]><w>&e;</w>"),
+          std::string("<!DOCTYPE w SYSTEM 'file:///etc/hostname'><w/>"), wide})
+    {
+        try
+        {
+            XmlDocument::Parse(text, "The work item", XmlDocument::KeepWhitespace);
+            ADD_FAILURE() << "accepted: " << text;
+        }
+        catch (const Poco::XML::XMLException& error)
+        {
+            EXPECT_EQ(error.message(), refusal) << text;
+        }
+    }
+}
+
+TEST(XmlDocument, BuildsTheTreeWithCommentsCdataAndNamespaces)
+{
+    const std::string text = "<?xml version='1.0'?><!-- before --><r xmlns:p='urn:p'>\n <p:a><![CDATA[<x>]]></p:a>"
+                             "<!-- inside --></r>";
+    const auto kept = XmlDocument::Parse(text, "The results file", XmlDocument::KeepWhitespace);
+    ASSERT_NE(kept->documentElement(), nullptr);
+    EXPECT_EQ(kept->firstChild()->nodeType(), Poco::XML::Node::COMMENT_NODE);
+    const Poco::XML::Node* first = kept->documentElement()->firstChild();
+    EXPECT_EQ(first->nodeType(), Poco::XML::Node::TEXT_NODE);
+    EXPECT_EQ(kept->documentElement()->lastChild()->nodeType(), Poco::XML::Node::COMMENT_NODE);
+    const auto dropped = XmlDocument::Parse(text, "The results file", XmlDocument::DropWhitespace);
+    const Poco::XML::Node* element = dropped->documentElement()->firstChild();
+    EXPECT_EQ(element->localName(), "a");
+    EXPECT_EQ(element->namespaceURI(), "urn:p");
+    EXPECT_EQ(element->innerText(), "<x>");
+    EXPECT_THROW(XmlDocument::Parse("<r><a></r>", "The results file", XmlDocument::KeepWhitespace),
+                 Poco::XML::XMLException);
 }
 
 TEST(XmlEscape, EscapesWhatEachDocumentAsksFor)

@@ -133,6 +133,17 @@ std::string AgentFixture::WorkItemXml(const std::string& id, const std::string& 
     return xml + "  </task>\n</workitem>\n";
 }
 
+std::string AgentFixture::EntityNesting(const std::string& root, std::size_t levels, const std::string& body)
+{
+    std::string text = "<?xml version=\"1.0\"?>\n<!DOCTYPE " + root + " [\n<!ENTITY e0 \"v\">\n";
+    text.reserve(levels * 36 + body.size());
+    for (std::size_t i = 1; i < levels; ++i)
+        text += "<!ENTITY e" + std::to_string(i) + " \"<d>&e" + std::to_string(i - 1) + ";</d>\">\n";
+    text += "]>\n";
+    const std::size_t at = body.find('@');
+    return text + body.substr(0, at) + "&e" + std::to_string(levels - 1) + ";" + body.substr(at + 1);
+}
+
 void AgentFixture::Script(const std::string& relative, const std::string& body) const
 {
     work.Write("scripts/" + relative, "#!/bin/sh\n" + body, 0755);

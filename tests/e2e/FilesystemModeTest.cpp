@@ -4,6 +4,7 @@
 #include <Poco/File.h>
 
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -252,6 +253,46 @@ TEST_F(FilesystemMode, ConfigXmlThatDoesNotMarkTheTask)
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out.substr(result.out.find("</workItemResponse>\n\n") + 21),
               "stages:trueTrueTrue True\nstage:true\nSetup\nplain:True\ns:True\nstage: True\nSetup\n");
+}
+
+TEST_F(FilesystemMode, ConfigXmlThroughASymbolicLinkIsFollowed)
+{
+    // Configuration management and container mounts put the administrator's table in place as a
+    // link; the scripts' files stay refused as links (see the hostile input tests).
+    work.Write("scripts/Setup/.keep", "");
+    work.Write("managed/final.xml", "<stages><stage id='Setup'>True</stage></stages>");
+    work.Write("managed/none.xml", "<stages><stage id='Other'>True</stage></stages>");
+    ASSERT_EQ(::symlink("../managed/final.xml", (work / "conf/config.xml").c_str()), 0);
+    AgentResult result = RunItems({Item("one.xml", "Setup")}, {"--response", "out.xml"});
+    EXPECT_EQ(result.status, 255) << Log();
+    EXPECT_EQ(result.out, "stages:True\nstage:True\nSetup\n");
+    EXPECT_TRUE(Logged("Information", "found termination node"));
+
+    Remove("conf/config.xml");
+    ASSERT_EQ(::symlink((work / "managed/none.xml").c_str(), (work / "conf/config.xml").c_str()), 0);
+    EXPECT_EQ(RunItems({Item("one.xml", "Setup")}, {"--response", "out.xml"}).status, 0) << Log();
+
+    // Followed, a link must still lead to a regular file; where it does not, the run ends with 1
+    // after the response, the table named.
+    ASSERT_EQ(::mkfifo((work / "managed/fifo").c_str(), 0600), 0);
+    const std::vector<std::pair<std::string, std::string>> broken = {
+        {work / "managed/fifo", "' is not a regular file; it is not read"},
+        {work / "managed/missing.xml", "' is gone, or is a symbolic link that leads nowhere"},
+    };
+    for (const auto& target : broken)
+    {
+        SCOPED_TRACE(target.first);
+        Remove("conf/config.xml");
+        Remove("agent.log");
+        Remove("out.xml");
+        ASSERT_EQ(::symlink(target.first.c_str(), (work / "conf/config.xml").c_str()), 0);
+        result = RunItems({Item("one.xml", "Setup")}, {"--response", "out.xml"});
+        EXPECT_FALSE(result.timedOut);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(Read("out.xml"), Response("wi-1", true, "Setup", "") + "\n");
+        EXPECT_NE(Log().find("Error|"), std::string::npos) << Log();
+        EXPECT_NE(Log().find((work / "conf/config.xml") + target.second), std::string::npos) << Log();
+    }
 }
 
 TEST_F(FilesystemMode, MalformedConfigXmlEndsTheRunAfterTheResponse)

@@ -85,6 +85,59 @@ TEST_F(HostileInput, DeeplyNestedWorkItemIsRefusedWithoutACrash)
     }
 }
 
+TEST_F(HostileInput, DocumentTypeDeclarationsAreRefusedBeforeAnyEntityExpands)
+{
+    Script("Setup/01_run.sh", "touch ../ran\n");
+    work.Write(
+        "items/nesting.xml",
+        EntityNesting("workitem", 100000,
+                      "<workitem id='wi-1'><task type='Setup'><parameter name='p'>@</parameter></task></workitem>"));
+    AgentResult result = RunItem("items/nesting.xml");
+    // Like any item that cannot be read: no id to answer, nothing run, the run goes on.
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(Logged("Error", "XML Exception: The work item holds a document type declaration, which is not "
+                                "accepted; it is not read"))
+        << Log();
+    EXPECT_FALSE(work.Exists("scripts/ran"));
+    EXPECT_FALSE(work.Exists("out.xml"));
+
+    // A declaration without a single entity, in UTF-16 where no byte-wise search would see it.
+    Remove("agent.log");
+    const std::string plain = "<!DOCTYPE workitem><workitem id='wi-1'><task type='Setup'/></workitem>";
+    std::string wide = "\xFF\xFE";
+    for (const char c : plain)
+        wide += std::string(1, c) + '\0';
+    work.Write("items/wide.xml", wide);
+    EXPECT_EQ(RunItem("items/wide.xml").status, 0);
+    EXPECT_TRUE(Logged("Error", "XML Exception: The work item holds a document type declaration, which is not "
+                                "accepted; it is not read"))
+        << Log();
+    EXPECT_FALSE(work.Exists("scripts/ran"));
+
+    // The results file the scripts leave: the item fails, reported without its parameters.
+    work.Write("results.xml", EntityNesting("r", 100000, "<r><parameter name='vmState'>@</parameter></r>"));
+    Script("Setup/01_run.sh", "mkdir -p ../External\ncp ../../results.xml ../External/results.xml\n");
+    result = RunItem(Item("plain", "Setup"));
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(Message(), "XML Exception: The results file '" + (work / "scripts/External/results.xml") +
+                             "' holds a document type declaration, which is not accepted; it is not read");
+    EXPECT_EQ(Read("out.xml").find("vmState"), std::string::npos);
+    EXPECT_FALSE(work.Exists("scripts/Setup/properties.xml"));
+    Remove("scripts/External");
+    Script("Setup/01_run.sh", "touch ../ran\n");
+
+    // The final-stage table: read after the response, so the run ends with 1, the item answered.
+    Remove("agent.log");
+    work.Write("conf/config.xml", EntityNesting("stages", 100000, "<stages><stage id='Setup'>@</stage></stages>"));
+    result = RunItem(Item("plain", "Setup"));
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(Message(), "");
+    EXPECT_TRUE(work.Exists("scripts/ran"));
+    EXPECT_TRUE(Logged("Error", "XML Exception: The final-stage table '" + (work / "conf/config.xml") +
+                                    "' holds a document type declaration, which is not accepted; it is not read"))
+        << Log();
+}
+
 TEST_F(HostileInput, PlantedLinksAreReplacedNeverFollowed)
 {
     work.Write("target", "untouched");
@@ -258,6 +311,52 @@ TEST_F(HostileInput, ScriptsOthersCouldHaveChangedAreNotRun)
     }
     EXPECT_EQ(RunItem(Item("plain", "Setup")).status, 0);
     EXPECT_TRUE(work.Exists("scripts/ran"));
+}
+
+TEST_F(HostileInput, TreeOfTheScriptRootsOwnerIsTrustedAndNoOtherUsers)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give files to other users";
+    // As an image builder uploads it (tar x keeping owners, rsync -a): its own user's tree,
+    // modes 0755. The state directory lies outside it, as the package has it.
+    Configure("tarvel.state = " + (work / "state"));
+    Script("Setup/01_run.sh", "touch ../ran\n");
+    const auto give = [this](const std::string& relative, uid_t owner) {
+        ASSERT_EQ(::chown((work / relative).c_str(), owner, owner), 0) << relative;
+    };
+    for (const char* path : {"scripts", "scripts/Setup", "scripts/Setup/01_run.sh"})
+        give(path, 1000);
+    EXPECT_EQ(RunItem(Item("plain", "Setup")).status, 0);
+    EXPECT_EQ(Message(), "");
+    EXPECT_TRUE(work.Exists("scripts/ran"));
+    Remove("scripts/ran");
+
+    // Root's files below it are trusted too; another user's are not, and then nothing runs.
+    Script("Setup/02_more.sh", "touch ../more-ran\n");
+    EXPECT_EQ(RunItem(Item("plain", "Setup")).status, 0);
+    EXPECT_TRUE(work.Exists("scripts/more-ran"));
+    const std::string refused = "belongs to another user (uid 1001) than root, the agent's or the root script "
+                                "directory's owner (uid 1000); the task's scripts are not run";
+    for (const std::string path : {"scripts/Setup/02_more.sh", "scripts/Setup"})
+    {
+        SCOPED_TRACE(path);
+        Remove("scripts/ran");
+        give(path, 1001);
+        EXPECT_EQ(RunItem(Item("plain", "Setup")).status, 0);
+        give(path, 1000);
+        EXPECT_NE(Message().find("'" + (work / path) + "' " + refused), std::string::npos) << Message();
+        EXPECT_FALSE(work.Exists("scripts/ran"));
+        EXPECT_FALSE(work.Exists("scripts/Setup/properties.xml"));
+    }
+
+    // The trust goes with the script root: under root's own root the builder's script is refused.
+    give("scripts", 0);
+    EXPECT_EQ(RunItem(Item("plain", "Setup")).status, 0);
+    EXPECT_NE(Message().find("belongs to another user (uid 1000) than root, the agent's or the root script "
+                             "directory's owner (uid 0)"),
+              std::string::npos)
+        << Message();
+    EXPECT_FALSE(work.Exists("scripts/ran"));
 }
 
 TEST_F(HostileInput, AgentsOwnFilesAreOwnerOnly)

@@ -100,6 +100,9 @@ TEST_F(Client, MalformedClientConfigurationRefusesTheStub)
     } cases[] = {
         {"<axisconfig><parameter name=\"SO_TIMEOUT\">1</parameter>", "not well-formed"},
         {"<config/>", "root element is 'config'"},
+        {"<!DOCTYPE axisconfig [<!ENTITY t \"1\">]><axisconfig><parameter name=\"SO_TIMEOUT\">&t;</parameter>"
+         "</axisconfig>",
+         "holds a document type declaration"},
         {Axis2Xml("<parameter name=\"SO_TIMEOUT\">soon</parameter>"), "SO_TIMEOUT"},
         {Axis2Xml("<transportSender name=\"https\"><parameter name=\"CONNECTION_TIMEOUT\">-5"
                   "</parameter></transportSender>"),

@@ -180,18 +180,52 @@ TEST_F(Faults, ScriptRootWithoutPermissionFailsTheItemUnrun)
 
 TEST_F(Faults, HundredMegabyteScriptLogIsRelayedUpToItsBound)
 {
-    // 521700 lines of 201 bytes: 100 MiB, of which the first MiB is relayed.
-    Script("Setup/01_chatty.sh",
-           "yes \"$(printf '%0200d' 7)\" | head -n 521700 > tarvellog.txt\necho 'the last line' >> tarvellog.txt\n");
+    // 521700 lines of 201 bytes and a last one: 100 MiB, of which the last MiB is relayed from
+    // its first whole line on, after a line that says how much was left out.
+    Script("Setup/01_chatty.sh", "echo 'the first line' > tarvellog.txt\n"
+                                 "yes \"$(printf '%0200d' 7)\" | head -n 521700 >> tarvellog.txt\n"
+                                 "echo 'the last line' >> tarvellog.txt\n");
     const AgentResult result = RunItems({Item("Setup")}, {"--response", "out.xml"});
     EXPECT_EQ(result.status, 0);
     EXPECT_LT(Poco::File(work / "agent.log").getSize(), 2u * 1024 * 1024);
-    EXPECT_EQ(Log().find("the last line"), std::string::npos);
-    const std::size_t relayed = 1024 * 1024;
-    EXPECT_TRUE(Logged("Information", "(" + std::to_string(521700u * 201 + 14 - relayed) +
-                                          " more bytes of tarvellog.txt are not relayed)"))
+    EXPECT_EQ(Log().find("the first line"), std::string::npos);
+    EXPECT_TRUE(Logged("Information", "the last line")) << Tail("agent.log", 4096);
+    const std::uint64_t total = 15 + 521700u * 201 + 14;
+    const std::uint64_t cut = total - 1024 * 1024;
+    const std::uint64_t firstWhole = ((cut - 15) / 201 + 1) * 201 + 15;
+    EXPECT_TRUE(Logged("Information", "(the first " + std::to_string(firstWhole) +
+                                          " bytes this run's scripts wrote to tarvellog.txt are not relayed; the "
+                                          "last " +
+                                          std::to_string(total - firstWhole) + " bytes follow)"))
         << Tail("agent.log", 4096);
     ExpectReport(Read("out.xml"), true, "");
+}
+
+TEST_F(Faults, ScriptLogOfEarlierRunsIsNotRelayedAgain)
+{
+    // Two MiB of an earlier run's lines: only what this run's scripts add is relayed, and when
+    // a script fails too.
+    std::string earlier;
+    for (int i = 0; earlier.size() < 2 * 1024 * 1024; ++i)
+        earlier += "an earlier run's line " + std::to_string(i) + "\n";
+    work.Write("scripts/Setup/tarvellog.txt", earlier);
+    Script("Setup/01_adds.sh", "echo 'this run, first script' >> tarvellog.txt\n");
+    Script("Setup/02_fails.sh", "echo 'this run, second script' >> tarvellog.txt\nexit 3\n");
+    RunItems({Item("Setup")}, {"--response", "out.xml"});
+    ExpectReport(Read("out.xml"), false, "Failure executing script '02_fails.sh'");
+    EXPECT_TRUE(Logged("Information", "this run, first script")) << Tail("agent.log", 4096);
+    EXPECT_TRUE(Logged("Information", "this run, second script"));
+    EXPECT_EQ(Log().find("an earlier run's line"), std::string::npos);
+    EXPECT_EQ(Log().find("not relayed"), std::string::npos);
+
+    // A script that empties the log and writes it anew: all of what it wrote.
+    Remove("agent.log");
+    Remove("scripts/Setup/02_fails.sh");
+    Script("Setup/01_adds.sh", "echo 'written anew' > tarvellog.txt\necho 'and added' >> tarvellog.txt\n");
+    EXPECT_EQ(RunItems({Item("Setup")}, {"--response", "out.xml"}).status, 0);
+    EXPECT_TRUE(Logged("Information", "written anew")) << Log();
+    EXPECT_TRUE(Logged("Information", "and added"));
+    EXPECT_EQ(Log().find("this run, "), std::string::npos);
 }
 
 TEST_F(Faults, TenMegabyteWorkItemFromAFile)
@@ -278,6 +312,42 @@ TEST_F(ServerFaults, DeeplyNestedWorkItemIsRefusedWithoutACrash)
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_NE(Errors().find("The work item nests elements more than 256 deep; it is not read"), std::string::npos)
         << Errors();
+    EXPECT_TRUE(Requests(server, "WorkItemComplete").empty());
+    EXPECT_FALSE(work.Exists("scripts/ran"));
+}
+
+TEST_F(ServerFaults, DocumentTypeDeclarationsAreRefusedBeforeAnyEntityExpands)
+{
+    // Escaped in the reply, the engine passes the work item on as text; its reader refuses the
+    // declaration before the 100,000 entities that wrap one another are read.
+    const std::string item =
+        EntityNesting("workitem", 100000,
+                      "<workitem id='wi-1'><task type='Setup'><parameter name='p'>@</parameter></task></workitem>");
+    {
+        SoapServer server(SoapServer::WorkItemScenario(item));
+        server.Start();
+        const AgentResult result = RunAgainst(server);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_NE(Errors().find("Error|XML Exception: The work item holds a document type declaration, which is not "
+                                "accepted; it is not read"),
+                  std::string::npos)
+            << Errors();
+        EXPECT_TRUE(Requests(server, "WorkItemComplete").empty());
+        EXPECT_FALSE(work.Exists("scripts/ran"));
+    }
+
+    // In the reply itself, which SOAP forbids: the engine refuses the reply.
+    Remove("agent.log");
+    const std::string reply = EntityNesting(
+        "soap:Envelope", 100000,
+        "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body>"
+        "<GetWorkItemResponse xmlns=\"http://orvex.example/Ostrel\"><GetWorkItemResult>@</GetWorkItemResult>"
+        "</GetWorkItemResponse></soap:Body></soap:Envelope>");
+    SoapServer server("{\"GetWorkItem\": {\"raw\": " + SoapServer::JsonString(reply) + "}}");
+    server.Start();
+    const AgentResult result = RunAgainst(server);
+    EXPECT_EQ(result.status, 1) << result.err;
+    ExpectEngineError("document type declarations are not allowed");
     EXPECT_TRUE(Requests(server, "WorkItemComplete").empty());
     EXPECT_FALSE(work.Exists("scripts/ran"));
 }

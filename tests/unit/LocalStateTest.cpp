@@ -151,6 +151,25 @@ TEST(LocalFile, ReadsOnlyRegularFilesAndOnlyUpToItsBound)
     EXPECT_THROW(LocalFile::ReadRegular(root.Path(), 10), std::runtime_error);
 }
 
+TEST(LocalFile, ReadsTheEndOfWhatWasAddedSinceAnOffset)
+{
+    TempDirectory root;
+    root.Write("log", "0123456789abcdef");
+    const auto end = [&](std::uint64_t from, std::size_t limit) {
+        const LocalFile::Contents contents = LocalFile::ReadEnd(root / "log", from, limit);
+        return std::to_string(contents.start) + ":" + contents.text;
+    };
+    EXPECT_EQ(end(10, 100), "10:abcdef");
+    EXPECT_EQ(end(10, 6), "10:abcdef");
+    EXPECT_EQ(end(10, 4), "12:cdef");
+    EXPECT_EQ(end(16, 4), "16:");
+    // Shorter than the offset: emptied and written anew, so all of it counts.
+    EXPECT_EQ(end(17, 100), "0:0123456789abcdef");
+    EXPECT_EQ(end(40, 3), "13:def");
+    ASSERT_EQ(::symlink((root / "log").c_str(), (root / "link").c_str()), 0);
+    EXPECT_THROW(LocalFile::ReadEnd(root / "link", 0, 10), std::runtime_error);
+}
+
 TEST(LocalFile, CreatesANewFileInPlaceOfWhateverWasThere)
 {
     TempDirectory root;
