@@ -200,7 +200,8 @@ sleep 40
 run 0
 sleep 40
 run 255"
-grep -q '^<5>.*run 4 ended with status 0, 4 quick runs in a row; next run in 5 s (random, at most 5 s)$' "$tmp/err" \
+grep -q '^<5>.*run 4 ended with status 0, 4 quick runs in a row; next run in 5 s (random, at most 5 s)$' \
+    "$tmp/err" \
     || fail "the first paced run is not logged as a notice saying why it waits"
 [ "$(wc -l <"$tmp/err")" -eq 9 ] || fail "expected one line per run"
 cat "$tmp/err"
@@ -273,19 +274,21 @@ next run in 10 s (random, at most 40 s)
 next run in 30 s (random, at most 40 s)
 next run in 40 s (random, at most 40 s)"
 # One number per delay: none for the start (no spread by default), none after the last run.
-[ "$(wc -l <"$tmp/draws")" -eq 6 ] || fail "expected 6 random numbers drawn, not $(wc -l <"$tmp/draws")"
+[ "$(wc -l <"$tmp/draws")" -eq 6 ] || fail "expected 6 random numbers drawn: $(wc -l <"$tmp/draws")"
 
 # The installed source, /dev/urandom: every delay within its bound and slept as logged, and not all
 # of them 0 nor all their bound (either has a chance below 1 in a million).
 start 1 1 1 1 1 255
 provision TARVEL_DELAY_MAX=40 TARVEL_RANDOM=
 grep -q 'random number' "$tmp/err" && fail "/dev/urandom gave no random number"
-sed -n 's/^.*next run in \([0-9]*\) s (random, at most \([0-9]*\) s)$/\1 \2/p' "$tmp/err" >"$tmp/next"
+sed -n 's/^.*next run in \([0-9]*\) s (random, at most \([0-9]*\) s)$/\1 \2/p' "$tmp/err" \
+    >"$tmp/next"
 [ "$(cut -d' ' -f2 "$tmp/next" | tr '\n' ' ')" = "5 10 20 40 40 " ] \
     || { fail "the bounds with /dev/urandom"; cat "$tmp/err" >&2; }
 while read -r pause bound; do
     [ "$pause" -le "$bound" ] || fail "a delay of $pause s over its bound of $bound s"
-    [ "$pause" -eq 0 ] || grep -q "^sleep $pause\$" "$tmp/events" || fail "a delay of $pause s not slept"
+    [ "$pause" -eq 0 ] || grep -q "^sleep $pause\$" "$tmp/events" \
+        || fail "a delay of $pause s not slept"
 done <"$tmp/next"
 awk '$1 == 0 {zero++} $1 == $2 {whole++} END {exit !(zero == NR || whole == NR)}' "$tmp/next" \
     && fail "the delays from /dev/urandom are not random: $(cut -d' ' -f1 "$tmp/next" | tr '\n' ' ')"
@@ -306,7 +309,8 @@ run 1
 sleep 15
 run 1
 run 255"
-[ "$(grep -c '^<4>.*no random number from .*fake-random; each delay is its full bound$' "$tmp/err")" -eq 1 ] \
+warnings=$(grep -c '^<4>.*no random number from .*fake-random; each delay is its full bound$' "$tmp/err")
+[ "$warnings" -eq 1 ] \
     || { fail "a failing random source is not logged once as a warning"; cat "$tmp/err" >&2; }
 start 1 1 255
 provision TARVEL_RANDOM="$tmp/no-such-command"
