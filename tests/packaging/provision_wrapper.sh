@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs tarvel-provision against a fake agent whose runs end with a scripted list of statuses, a
-# fake sleep that records its delay instead of waiting, and a fake clock that only the agent's
-# runs and the sleeps move.
+# fake sleep that records its delay instead of waiting, a fake clock that only the agent's runs and
+# the sleeps move, and a fake random source that prints a scripted list of numbers.
 # Usage: provision_wrapper.sh WRAPPER LOCALSTATEDIR (the /var of the installation)
 set -u
 
@@ -74,12 +74,28 @@ else
     exec "$REAL_DATE" "$@"
 fi
 EOF
-chmod +x "$tmp/bin/fake-agent" "$tmp/bin/sleep" "$tmp/bin/date"
+# The fake random source: each call prints the next line of $FAKE/random, padded with blanks as od
+# pads it, and logs itself to $FAKE/draws; "fail" ends it with status 1 and no output. Past the end
+# of the list it prints the largest number, with which every delay is its whole bound.
+cat >"$tmp/bin/fake-random" <<'EOF'
+#!/bin/sh
+draw=$(($(wc -l <"$FAKE/draws") + 1))
+echo draw >>"$FAKE/draws"
+number=$(sed -n "${draw}p" "$FAKE/random")
+case $number in
+    fail) exit 1 ;;
+    '') echo '  4294967295' ;;
+    *) echo "  $number" ;;
+esac
+EOF
+chmod +x "$tmp/bin/fake-agent" "$tmp/bin/sleep" "$tmp/bin/date" "$tmp/bin/fake-random"
 
 # start STATUS...: a fresh case whose agent runs end with these statuses.
 start() {
     rm -rf "$tmp/state" "$tmp/events" "$tmp/args" "$tmp/cwd" "$tmp/slow" "$tmp/child" "$tmp/err"
     : >"$tmp/events"
+    : >"$tmp/draws"
+    : >"$tmp/random"
     printf '%s\n' "$@" >"$tmp/statuses"
     echo 1000000000 >"$tmp/clock"
 }
@@ -88,7 +104,7 @@ start() {
 export FAKE="$tmp" REAL_SLEEP="$real_sleep" REAL_DATE="$real_date" PATH="$tmp/bin:$PATH" \
     TARVEL_PROGRAM="$tmp/bin/fake-agent" TARVEL_DEFAULTS="$tmp/defaults" \
     TARVEL_MARKER="$tmp/state/provisioned" TARVEL_CONFIG_DIR="$tmp/etc" \
-    TARVEL_DELAY_INITIAL=5 TARVEL_DELAY_MAX=15
+    TARVEL_DELAY_INITIAL=5 TARVEL_DELAY_MAX=15 TARVEL_RANDOM="$tmp/bin/fake-random"
 
 # provision [VARIABLE=VALUE...]: runs the wrapper, bounded in time; "timeout --foreground" passes
 # a SIGTERM on to the wrapper alone.
@@ -184,7 +200,8 @@ sleep 40
 run 0
 sleep 40
 run 255"
-grep -q '^<5>.*run 4 ended with status 0, 4 quick runs in a row; next run in 5 s$' "$tmp/err" \
+grep -q '^<5>.*run 4 ended with status 0, 4 quick runs in a row; next run in 5 s (random, at most 5 s)$' \
+    "$tmp/err" \
     || fail "the first paced run is not logged as a notice saying why it waits"
 [ "$(wc -l <"$tmp/err")" -eq 9 ] || fail "expected one line per run"
 cat "$tmp/err"
@@ -231,6 +248,109 @@ run 0+5
 run 0
 run 255"
 
+# Full jitter: each delay is the random number's share of the bound (0, 1/2, nearly 1, 1/4 and 3/4
+# of 2^32 here), rounded down, while the bound doubles to the maximum as without jitter. A delay of
+# 0 runs again at once. A leading zero is decimal, not octal.
+start 1 1 1 1 1 1 255
+printf '%s\n' 0 2147483648 4294967295 1073741824 3221225472 04294967295 >"$tmp/random"
+provision TARVEL_DELAY_MAX=40
+expect_file "random delays up to a doubling bound" "$tmp/events" "run 1
+run 1
+sleep 5
+run 1
+sleep 20
+run 1
+sleep 10
+run 1
+sleep 30
+run 1
+sleep 40
+run 255"
+sed -n 's/^.*; //p' "$tmp/err" >"$tmp/next"
+expect_file "the delays are logged with their bounds" "$tmp/next" "next run in 0 s (random, at most 5 s)
+next run in 5 s (random, at most 10 s)
+next run in 20 s (random, at most 20 s)
+next run in 10 s (random, at most 40 s)
+next run in 30 s (random, at most 40 s)
+next run in 40 s (random, at most 40 s)"
+# One number per delay: none for the start (no spread by default), none after the last run.
+[ "$(wc -l <"$tmp/draws")" -eq 6 ] || fail "expected 6 random numbers drawn: $(wc -l <"$tmp/draws")"
+
+# The installed source, /dev/urandom: every delay within its bound and slept as logged, and not all
+# of them 0 nor all their bound (either has a chance below 1 in a million).
+start 1 1 1 1 1 255
+provision TARVEL_DELAY_MAX=40 TARVEL_RANDOM=
+grep -q 'random number' "$tmp/err" && fail "/dev/urandom gave no random number"
+sed -n 's/^.*next run in \([0-9]*\) s (random, at most \([0-9]*\) s)$/\1 \2/p' "$tmp/err" \
+    >"$tmp/next"
+[ "$(cut -d' ' -f2 "$tmp/next" | tr '\n' ' ')" = "5 10 20 40 40 " ] \
+    || { fail "the bounds with /dev/urandom"; cat "$tmp/err" >&2; }
+while read -r pause bound; do
+    [ "$pause" -le "$bound" ] || fail "a delay of $pause s over its bound of $bound s"
+    [ "$pause" -eq 0 ] || grep -q "^sleep $pause\$" "$tmp/events" \
+        || fail "a delay of $pause s not slept"
+done <"$tmp/next"
+awk '$1 == 0 {zero++} $1 == $2 {whole++} END {exit !(zero == NR || whole == NR)}' "$tmp/next" \
+    && fail "the delays from /dev/urandom are not random: $(cut -d' ' -f1 "$tmp/next" | tr '\n' ' ')"
+
+# A source that fails, or prints something other than a number up to 2^32 - 1, gives the whole
+# bound, with one warning however often it fails; it is asked again each time and used when it
+# works again.
+start 1 1 1 1 1 255
+printf '%s\n' fail abc 4294967296 -1 0 >"$tmp/random"
+provision JOURNAL_STREAM=8:1234
+expect_file "a failing random source" "$tmp/events" "run 1
+sleep 5
+run 1
+sleep 10
+run 1
+sleep 15
+run 1
+sleep 15
+run 1
+run 255"
+warnings=$(grep -c '^<4>.*no random number from .*fake-random; each delay is its full bound$' "$tmp/err")
+[ "$warnings" -eq 1 ] \
+    || { fail "a failing random source is not logged once as a warning"; cat "$tmp/err" >&2; }
+start 1 1 255
+provision TARVEL_RANDOM="$tmp/no-such-command"
+expect_file "a missing random source" "$tmp/events" "run 1
+sleep 5
+run 1
+sleep 10
+run 255"
+grep -q 'no random number from' "$tmp/err" || fail "a missing random source is not logged"
+
+# The start spread, from the defaults file: one random wait before the first run, logged; the
+# delays after it start at their first bound.
+echo "TARVEL_START_SPREAD=60" >"$tmp/defaults"
+start 1 255
+echo 2147483648 >"$tmp/random"
+provision
+expect_file "a start spread" "$tmp/events" "sleep 30
+run 1
+sleep 5
+run 255"
+[ "$(sed -n '1s/^.*: //p' "$tmp/err")" = "first run in 30 s (random, at most 60 s)" ] \
+    || { fail "the start spread is not logged"; cat "$tmp/err" >&2; }
+rm "$tmp/defaults"
+
+# A pacing setting that is not a whole decimal number of at most nine digits stops before any run.
+for value in 1m -5 08 1234567890 " 5"; do
+    start 255
+    provision TARVEL_START_SPREAD="$value"
+    status=$?
+    [ "$status" -eq 1 ] || fail "TARVEL_START_SPREAD='$value': status $status, expected 1"
+    expect_file "TARVEL_START_SPREAD='$value' runs nothing" "$tmp/events" ""
+    grep -q "TARVEL_START_SPREAD must be a whole number" "$tmp/err" \
+        || fail "TARVEL_START_SPREAD='$value' is not logged"
+done
+start 255
+provision TARVEL_DELAY_MAX=5m
+status=$?
+[ "$status" -eq 1 ] || fail "TARVEL_DELAY_MAX=5m: status $status, expected 1"
+expect_file "TARVEL_DELAY_MAX=5m runs nothing" "$tmp/events" ""
+
 # stop_during WHAT: SIGTERM while the agent runs or the wrapper waits ends the wrapper at once
 # with status 0, ends its child, and starts no other run.
 stop_during() {
@@ -259,6 +379,13 @@ touch "$tmp/slow"
 stop_during "a delay"
 expect_file "no run after SIGTERM during a delay" "$tmp/events" "run 1
 sleep 5"
+
+echo "TARVEL_START_SPREAD=60" >"$tmp/defaults"
+start 255
+touch "$tmp/slow"
+stop_during "the start spread"
+expect_file "no run after SIGTERM during the start spread" "$tmp/events" "sleep 60"
+rm "$tmp/defaults"
 
 start hang 255
 stop_during "a run"
