@@ -89,14 +89,29 @@ std::string StateDirectory::File(const std::string& relative) const
 
 bool StateDirectory::Contains(const std::string& candidate) const
 {
-    const auto below = [](std::string inner, const std::string& outer) {
-        while (inner.size() > 1 && inner.back() == '/')
-            inner.pop_back();
+    const auto below = [](const std::string& inner, const std::string& outer) {
         return inner.compare(0, outer.size(), outer) == 0 &&
                (inner.size() == outer.size() || inner[outer.size()] == '/');
     };
+    // Lexically first ("." and empty components dropped, ".." going up), then as the system resolves it.
+    std::vector<std::string> components;
+    for (std::string::size_type start = 0; start <= candidate.size();)
+    {
+        std::string::size_type end = candidate.find('/', start);
+        if (end == std::string::npos)
+            end = candidate.size();
+        const std::string component = candidate.substr(start, end - start);
+        if (component == ".." && !components.empty())
+            components.pop_back();
+        else if (!component.empty() && component != "." && component != "..")
+            components.push_back(component);
+        start = end + 1;
+    }
+    std::string normal;
+    for (const std::string& component : components)
+        normal += "/" + component;
     char real[PATH_MAX];
-    return below(candidate, path) || below(candidate, realPath) ||
+    return below(normal, path) || below(normal, realPath) ||
            (::realpath(candidate.c_str(), real) && below(real, realPath));
 }
 
