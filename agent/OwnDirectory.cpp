@@ -29,6 +29,9 @@ void CreateParents(const std::string& path)
     for (std::string::size_type slash = path.find('/', 1); slash != std::string::npos;
          slash = path.find('/', slash + 1))
     {
+        struct stat status;
+        if (::lstat(path.substr(0, slash).c_str(), &status) == 0 || errno != ENOENT)
+            continue;
         if (::mkdir(path.substr(0, slash).c_str(), 0700) != 0 && errno != EEXIST)
             throw std::runtime_error(
                 Poco::format("The directory '%s' cannot be created: %s", path.substr(0, slash), Cause()));
