@@ -2,8 +2,8 @@
 // agent IDs and the proxy, and one pass of the work item loop. Every failure of a run ends in
 // main's handlers, is logged at error priority and makes the exit status 1.
 //
-// A run holds its state directory (and with it the run's lock) throughout; the item's journey from the fetch to its
-// answer (in-flight record, recovery, outbox) is ItemJourney's.
+// A run holds its state directory (and with it the run's lock) throughout; the item's journey from
+// the fetch to its answer (in-flight record, recovery, outbox) is ItemJourney's.
 #pragma once
 
 #include "IProxy.h"
