@@ -9,7 +9,6 @@
 #include "MachineQuery.h"
 #include "Proxy.h"
 #include "RunInterrupted.h"
-#include "RunLock.h"
 #include "Runner.h"
 #include "StateDirectory.h"
 #include "StopSignals.h"
@@ -252,8 +251,7 @@ void Guest::OpenState()
         path.makeAbsolute();
         location = path.toString();
     }
-    state = std::make_unique<StateDirectory>(location);
-    lock = std::make_unique<RunLock>(state->File("lock"));
+    state = std::make_unique<StateDirectory>(location, logger());
     journey = std::make_unique<ItemJourney>(*state, *proxy, network, scriptRoot, logger());
 }
 

@@ -2,8 +2,8 @@
 // agent IDs and the proxy, and one pass of the work item loop. Every failure of a run ends in
 // main's handlers, is logged at error priority and makes the exit status 1.
 //
-// A run holds the lock of its state directory throughout; the item's journey from the fetch to its
-// answer (in-flight record, recovery, outbox) is ItemJourney's.
+// A run holds its state directory (and with it the run's lock) throughout; the item's journey from
+// the fetch to its answer (in-flight record, recovery, outbox) is ItemJourney's.
 #pragma once
 
 #include "IProxy.h"
@@ -18,7 +18,6 @@
 class FilesystemProxy;
 class ItemJourney;
 class Proxy;
-class RunLock;
 class StateDirectory;
 class WorkItem;
 
@@ -84,6 +83,5 @@ private:
     Proxy* network;
     ScriptLimits limits;
     std::unique_ptr<StateDirectory> state;
-    std::unique_ptr<RunLock> lock;
     std::unique_ptr<ItemJourney> journey;
 };

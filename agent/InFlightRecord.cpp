@@ -1,12 +1,20 @@
 #include "InFlightRecord.h"
 
+#include "LogText.h"
+#include "Outbox.h"
 #include "StateDirectory.h"
 
+#include <Poco/Format.h>
+
+#include <map>
 #include <sstream>
 
 namespace
 {
-const char fileName[] = "inflight";
+const char durableName[] = "inflight";
+const char progressName[] = "progress";
+/// Far more than an item's id and task name take, even escaped; a bound all the same.
+const std::size_t recordLimit = 4 * 1024 * 1024;
 
 /// One field per line: line breaks and backslashes inside a value are escaped.
 std::string Encode(const std::string& value)
@@ -41,44 +49,71 @@ std::string Decode(const std::string& encoded)
     }
     return value;
 }
-} // namespace
 
-void InFlightRecord::Save(StateDirectory& state) const
+std::string Text(const InFlightRecord& record)
 {
-    state.Write(fileName, "token=" + Encode(token) + "\nid=" + Encode(id) + "\ntask=" + Encode(task) +
-                              "\ndirectory=" + Encode(taskDirectory) + "\nscript=" + Encode(script) + "\n");
+    return "token=" + Encode(record.token) + "\nid=" + Encode(record.id) + "\ntask=" + Encode(record.task) +
+           "\nscript=" + Encode(record.script) + "\n";
 }
 
-bool InFlightRecord::Load(const StateDirectory& state, InFlightRecord& record)
+/// Reads the fields of `text` into `record`; returns why it is not a record the agent wrote, or
+/// empty. Keys it does not know are passed over: a later version may add some.
+std::string Parse(const std::string& text, InFlightRecord& record)
 {
-    std::string text;
-    if (!state.Read(fileName, text))
-        return false;
     record = InFlightRecord();
+    std::map<std::string, std::string> fields;
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line))
     {
         const std::size_t equals = line.find('=');
         if (equals == std::string::npos)
-            continue;
-        const std::string key = line.substr(0, equals);
-        const std::string value = Decode(line.substr(equals + 1));
-        if (key == "token")
-            record.token = value;
-        else if (key == "id")
-            record.id = value;
-        else if (key == "task")
-            record.task = value;
-        else if (key == "directory")
-            record.taskDirectory = value;
-        else if (key == "script")
-            record.script = value;
+            return "a line is no field";
+        if (!fields.emplace(line.substr(0, equals), Decode(line.substr(equals + 1))).second)
+            return "the field '" + LogText::Escape(line.substr(0, equals)) + "' is there twice";
     }
+    record.token = fields["token"];
+    record.id = fields["id"];
+    record.task = fields["task"];
+    record.script = fields["script"];
+    if (!Outbox::IsToken(record.token))
+        return "its token '" + LogText::Escape(record.token) + "' is not one the agent makes";
+    return std::string();
+}
+} // namespace
+
+void InFlightRecord::Save(StateDirectory& state) const
+{
+    state.Write(durableName, Text(*this));
+}
+
+void InFlightRecord::SaveProgress(StateDirectory& state) const
+{
+    state.Write(progressName, Text(*this), StateDirectory::Durability::Unsynced);
+}
+
+bool InFlightRecord::Load(StateDirectory& state, InFlightRecord& record)
+{
+    std::string text;
+    if (!state.Read(durableName, text, recordLimit))
+        return false;
+    const std::string damage = Parse(text, record);
+    if (!damage.empty())
+    {
+        state.SetAside("", durableName, "it is a damaged in-flight record: " + damage);
+        state.Remove(progressName, StateDirectory::Durability::Unsynced);
+        return false;
+    }
+    // The progress of an earlier item, or one cut short by a power cut, says nothing of this one.
+    InFlightRecord latest;
+    if (state.Read(progressName, text, recordLimit) && Parse(text, latest).empty() && latest.token == record.token &&
+        latest.id == record.id && latest.task == record.task)
+        record = latest;
     return true;
 }
 
 void InFlightRecord::Clear(StateDirectory& state)
 {
-    state.Remove(fileName);
+    state.Remove(progressName, StateDirectory::Durability::Unsynced);
+    state.Remove(durableName, StateDirectory::Durability::Unsynced);
 }

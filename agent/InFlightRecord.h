@@ -1,6 +1,11 @@
 // What a run is doing with a work item, kept in the state directory from the fetch until the
 // item's response is safely stored, so that the next run after a crash, a SIGKILL or a power cut
 // can remove the secrets the item left behind and report the item as failed.
+//
+// Two files of the same "key=value" lines: "inflight", written durably once when the item is
+// fetched (a power cut must not undo it), and "progress", rewritten without a sync as the item
+// moves on (which script runs): that only matters when the agent alone died and the system's
+// cache still holds it, since a power cut ends the scripts too. Fields added later travel in both.
 #pragma once
 
 #include <string>
@@ -9,20 +14,22 @@ class StateDirectory;
 
 struct InFlightRecord
 {
-    /// Names the item's response in the outbox, so that a stored response is never doubled.
+    /// Names the item's response in the outbox, so that a stored response is never doubled;
+    /// always of Outbox::NewToken's shape.
     std::string token;
     std::string id;
     std::string task;
-    /// The task directory, absolute, ending in "/"; empty for a task that was refused.
-    std::string taskDirectory;
     /// The script running at the time; empty before the first and after the last.
     std::string script;
 
-    /// Stores the record atomically in `state` (file "inflight"). Throws std::runtime_error.
+    /// Stores the record durably in `state` ("inflight"). Throws std::runtime_error.
     void Save(StateDirectory& state) const;
-    /// Reads the stored record; false when there is none. A damaged record comes back with the
-    /// fields that could be read.
-    static bool Load(const StateDirectory& state, InFlightRecord& record);
-    /// Removes the stored record, if any.
+    /// Stores the record as it is now ("progress"), atomically but without a sync.
+    void SaveProgress(StateDirectory& state) const;
+    /// Reads the stored record, with its latest progress; false when there is none. A record that
+    /// the agent cannot have written (a token of another shape, a line that is no field, a field
+    /// twice, not its own file) is damaged: it is set aside and logged, and false is returned.
+    static bool Load(StateDirectory& state, InFlightRecord& record);
+    /// Removes the stored record without a sync: what it guarded is done or stored durably by then.
     static void Clear(StateDirectory& state);
 };

@@ -15,6 +15,7 @@
 #include <Poco/Logger.h>
 
 #include <sstream>
+#include <stdexcept>
 
 namespace
 {
@@ -48,26 +49,12 @@ void ItemJourney::Recover()
             ? std::string("The previous run ended while the work item was handled; the agent was stopped")
             : Poco::format("The previous run ended while '%s' ran; the agent was stopped", record.script);
     poco_error_f2(logger, "%s (work item id=%s)", LogText::Escape(message), LogText::Escape(record.id));
-    if (!record.taskDirectory.empty())
-    {
-        try
-        {
-            if (LocalFile::Remove(record.taskDirectory + "properties.xml"))
-            {
-                poco_information_f1(logger, "Removed the properties.xml that the previous run left in '%s'",
-                                    LogText::Escape(record.taskDirectory));
-            }
-        }
-        catch (const std::exception& exc)
-        {
-            poco_error(logger, LogText::Escape(exc.what()));
-        }
-    }
+    RemoveLeftProperties(record.task);
     // The previous run may have stored its response already and failed just after.
     if (outbox && !outbox->Holds(record.token))
     {
         WorkItemResponse response{record.id, false, record.task, message, scriptRoot};
-        outbox->Store(record.token, ResponseText(response, true));
+        outbox->Store(record.token, record.id, ResponseText(response, true));
     }
     InFlightRecord::Clear(state);
 }
@@ -84,15 +71,18 @@ void ItemJourney::Begin(const WorkItem& item)
     inFlight.token = Outbox::NewToken();
     inFlight.id = item.id;
     inFlight.task = item.task;
-    if (TaskDirectory::Accepts(item.task))
-        inFlight.taskDirectory = TaskDirectory(scriptRoot, item.task).Path().toString();
     inFlight.Save(state);
+    // The task's files are written, read and removed there: not among the agent's own.
+    if (IntoState(item.task))
+        throw std::runtime_error(Poco::format("The task '%s' is refused: its directory lies in the agent's state "
+                                              "directory '%s'",
+                                              item.task, state.Path()));
 }
 
 void ItemJourney::RecordScript(const std::string& script)
 {
     inFlight.script = script;
-    inFlight.Save(state);
+    inFlight.SaveProgress(state);
 }
 
 void ItemJourney::Succeed(const WorkItem& item, StopSignals::Deferral& deferral)
@@ -106,7 +96,7 @@ void ItemJourney::Fail(const WorkItem& item, const std::string& error, StopSigna
     std::string message = error;
     // A refused task, or one whose directory leads out or is open to others, is answered without
     // touching anything below its name.
-    if (TaskDirectory::Accepts(item.task))
+    if (TaskDirectory::Accepts(item.task) && !IntoState(item.task))
     {
         const TaskDirectory directory(scriptRoot, item.task);
         if (TaskFilesUsable(directory))
@@ -159,8 +149,11 @@ void ItemJourney::Report(const WorkItem& item, const WorkItemResponse& response,
         poco_information_f1(logger, "Successfully sent the work item response for id=%s", LogText::Escape(item.id));
         return;
     }
-    const std::string entry = outbox->Store(inFlight.token, text);
+    const std::string entry = outbox->Store(inFlight.token, item.id, text);
     reported = true;
+    // Cleared before the response is sent, so that a record never outlives a delivered response
+    // (a journalling file system keeps the two removals in order); the stored response stands for
+    // it meanwhile.
     InFlightRecord::Clear(state);
     deferral.End();
     // After a stop signal one short attempt; a response that does not get through is kept.
@@ -173,6 +166,35 @@ Outbox::Courier ItemJourney::Courier(long timeoutMilliseconds)
     return [courier, timeoutMilliseconds](const std::string& document, std::string& reason) {
         return courier->Deliver(document, reason, timeoutMilliseconds);
     };
+}
+
+void ItemJourney::RemoveLeftProperties(const std::string& task)
+{
+    // The task directory is computed again from the task's name and checked as for a run: the
+    // record names no path of its own, so it cannot point the removal anywhere else.
+    if (!TaskDirectory::Accepts(task) || IntoState(task))
+        return;
+    try
+    {
+        const TaskDirectory directory(scriptRoot, task);
+        if (!directory.Exists())
+            return;
+        directory.Verify();
+        if (LocalFile::Remove(directory.File("properties.xml")))
+        {
+            poco_information_f1(logger, "Removed the properties.xml that the previous run left in '%s'",
+                                LogText::Escape(directory.Path().toString()));
+        }
+    }
+    catch (const std::exception& exc)
+    {
+        poco_error(logger, LogText::Escape(exc.what()));
+    }
+}
+
+bool ItemJourney::IntoState(const std::string& task) const
+{
+    return TaskDirectory::Accepts(task) && state.Contains(TaskDirectory(scriptRoot, task).Path().toString());
 }
 
 bool ItemJourney::TaskFilesUsable(const TaskDirectory& directory)

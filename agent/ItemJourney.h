@@ -40,9 +40,10 @@ public:
     /// through, so that no new work is asked for and no script runs twice.
     bool DeliverKept();
 
-    /// Records that `item` is being handled.
+    /// Records, durably, that `item` is being handled. Throws, once that is recorded, for a task
+    /// whose directory lies in the state directory.
     void Begin(const WorkItem& item);
-    /// Records the script that is about to run ("" after the last).
+    /// Records the script that is about to run ("" after the last), without a sync.
     void RecordScript(const std::string& script);
     /// Answers the item as succeeded.
     void Succeed(const WorkItem& item, StopSignals::Deferral& deferral);
@@ -60,6 +61,11 @@ private:
     void Report(const WorkItem& item, const WorkItemResponse& response, const std::string& text,
                 StopSignals::Deferral& deferral);
     Outbox::Courier Courier(long timeoutMilliseconds);
+    /// Removes the properties.xml that the run recorded for `task` left, where the task's
+    /// directory passes the checks of a run; failures are logged.
+    void RemoveLeftProperties(const std::string& task);
+    /// Whether the directory of `task` lies in the state directory.
+    bool IntoState(const std::string& task) const;
     /// Whether the task's files may be touched: the task directory is missing, or it lies below
     /// the script root and passes the strict modes.
     static bool TaskFilesUsable(const TaskDirectory& directory);

@@ -2,16 +2,11 @@
 
 #include "LogText.h"
 #include "StateDirectory.h"
+#include "XmlShape.h"
 
-#include <Poco/DOM/AutoPtr.h>
-#include <Poco/DOM/DOMParser.h>
-#include <Poco/DOM/Document.h>
-#include <Poco/DOM/Element.h>
-#include <Poco/Exception.h>
 #include <Poco/Format.h>
 #include <Poco/Logger.h>
 
-#include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -20,29 +15,79 @@
 
 namespace
 {
-const std::string waiting = "outbox/";
-const std::string rejected = "rejected/";
+const std::string waiting = "outbox";
+const std::string rejected = "rejected";
+const std::string suffix = ".xml";
+/// An id longer than this, encoded, is cut in the name (and marked with "+"): it is only shown.
+const std::size_t idNameLimit = 160;
 
-/// The item's id, read back from the response document (the agent's own, so well-formed).
-std::string IdOf(const std::string& document)
+bool Plain(char c)
 {
-    try
-    {
-        Poco::XML::DOMParser parser;
-        Poco::XML::AutoPtr<Poco::XML::Document> parsed = parser.parseString(document);
-        const Poco::XML::Element* root = parsed->documentElement();
-        return root ? root->getAttribute("id") : std::string();
-    }
-    catch (const Poco::Exception& exc)
-    {
-        return "(unreadable: " + exc.displayText() + ")";
-    }
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '.' ||
+           c == '-';
 }
 
-bool Exists(const std::string& path)
+int HexValue(char c)
 {
-    struct stat status;
-    return ::lstat(path.c_str(), &status) == 0;
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+}
+
+/// "<token>~<id, %-encoded>.xml": the id comes from the server, so every byte but a few plain
+/// ones is encoded.
+std::string EntryName(const std::string& token, const std::string& id)
+{
+    std::string encoded;
+    for (const unsigned char c : id)
+    {
+        std::string piece(1, static_cast<char>(c));
+        if (!Plain(static_cast<char>(c)))
+        {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", c);
+            piece = hex;
+        }
+        if (encoded.size() + piece.size() > idNameLimit)
+        {
+            encoded += '+';
+            break;
+        }
+        encoded += piece;
+    }
+    return token + "~" + encoded + suffix;
+}
+
+/// Splits an entry's name into its token and the id it shows; false for a name the agent does
+/// not give. An entry of an earlier version ("<token>.xml") shows no id.
+bool ParseName(const std::string& entry, std::string& token, std::string& id)
+{
+    if (entry.size() <= suffix.size() || entry.compare(entry.size() - suffix.size(), std::string::npos, suffix) != 0)
+        return false;
+    const std::string stem = entry.substr(0, entry.size() - suffix.size());
+    const std::string::size_type tilde = stem.find('~');
+    token = stem.substr(0, tilde);
+    if (!Outbox::IsToken(token))
+        return false;
+    if (tilde == std::string::npos)
+    {
+        id = "(not recorded)";
+        return true;
+    }
+    id.clear();
+    for (std::string::size_type i = tilde + 1; i < stem.size(); ++i)
+    {
+        if (Plain(stem[i]))
+            id += stem[i];
+        else if (stem[i] == '%' && i + 2 < stem.size() && HexValue(stem[i + 1]) >= 0 && HexValue(stem[i + 2]) >= 0)
+        {
+            id += static_cast<char>(HexValue(stem[i + 1]) * 16 + HexValue(stem[i + 2]));
+            i += 2;
+        }
+        else if (stem[i] == '+' && i + 1 == stem.size())
+            id += "...";
+        else
+            return false;
+    }
+    return true;
 }
 } // namespace
 
@@ -50,8 +95,8 @@ Outbox::Outbox(StateDirectory& directory, Poco::Logger& log)
     : state(directory)
     , logger(log)
 {
-    state.MakeDirectory("outbox");
-    state.MakeDirectory("rejected");
+    state.MakeDirectory(waiting);
+    state.MakeDirectory(rejected);
 }
 
 std::string Outbox::NewToken()
@@ -65,31 +110,76 @@ std::string Outbox::NewToken()
     return token;
 }
 
-std::string Outbox::Store(const std::string& token, const std::string& document)
+bool Outbox::IsToken(const std::string& text)
 {
-    const std::string entry = token + ".xml";
-    state.Write(waiting + entry, document);
+    if (text.size() < 18 || text.size() > 27 || text[16] != '-')
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+    {
+        const char c = text[i];
+        const bool valid =
+            i < 16 ? (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') : i == 16 || (c >= '0' && c <= '9');
+        if (!valid)
+            return false;
+    }
+    return true;
+}
+
+std::string Outbox::Store(const std::string& token, const std::string& id, const std::string& document)
+{
+    if (!IsToken(token))
+        throw std::runtime_error(Poco::format("The token '%s' is not one the agent makes", LogText::Escape(token)));
+    if (document.size() > entryLimit)
+        throw std::runtime_error(Poco::format("The work item response for id=%s has %z bytes, more than the %z that "
+                                              "can be kept",
+                                              LogText::Escape(id), document.size(), entryLimit));
+    const std::string entry = EntryName(token, id);
+    state.Write(waiting + "/" + entry, document);
     return entry;
 }
 
-bool Outbox::Holds(const std::string& token) const
+bool Outbox::Holds(const std::string& token)
 {
-    const std::string entry = token + ".xml";
-    return Exists(state.File(waiting + entry)) || Exists(state.File(rejected + entry));
+    std::string found;
+    std::string id;
+    for (const std::string& folder : {waiting, rejected})
+    {
+        for (const std::string& entry : state.List(folder))
+        {
+            if (ParseName(entry, found, id) && found == token)
+                return true;
+        }
+    }
+    return false;
 }
 
 Outbox::Delivery Outbox::Deliver(const std::string& entry, const Courier& courier)
 {
+    std::string token;
+    std::string id;
+    if (!ParseName(entry, token, id))
+    {
+        state.SetAside(waiting, entry, "its name is not one the agent gives a response");
+        return Delivery::SetAside;
+    }
     std::string document;
-    if (!state.Read(waiting + entry, document))
-        throw std::runtime_error(Poco::format("The kept response '%s' has gone", state.File(waiting + entry)));
-    const std::string id = LogText::Escape(IdOf(document));
+    if (!state.Read(waiting + "/" + entry, document, entryLimit))
+        return Delivery::SetAside;
+    // Only the agent's own documents go out; a deep one would also strain whoever parses it.
+    if (document.compare(0, 18, "<workItemResponse ") != 0 || XmlShape::Of(document).depth > XmlShape::depthLimit)
+    {
+        state.SetAside(waiting, entry, "it is not a work item response of the agent's shape");
+        return Delivery::SetAside;
+    }
+    id = LogText::Escape(id);
     std::string reason;
     const Delivery delivery = courier(document, reason);
     switch (delivery)
     {
     case Delivery::Accepted:
-        state.Remove(waiting + entry);
+        // Unsynced: a power cut just now may make the next run deliver it again; the record of
+        // the item was cleared before this was sent (see ItemJourney).
+        state.Remove(waiting + "/" + entry, StateDirectory::Durability::Unsynced);
         poco_information_f1(logger, "Successfully sent the work item response for id=%s", id);
         break;
     case Delivery::Kept:
@@ -98,17 +188,18 @@ Outbox::Delivery Outbox::Deliver(const std::string& entry, const Courier& courie
                         id, LogText::Escape(reason));
         break;
     case Delivery::Rejected:
-        state.Move(waiting + entry, rejected + entry);
+        state.Move(waiting + "/" + entry, rejected + "/" + entry);
         poco_error_f3(logger, "The server refused the work item response for id=%s (%s); it was moved to '%s'", id,
-                      LogText::Escape(reason), state.File(rejected + entry));
+                      LogText::Escape(reason), state.File(rejected + "/" + entry));
         break;
+    case Delivery::SetAside: break;
     }
     return delivery;
 }
 
 bool Outbox::DeliverAll(const Courier& courier)
 {
-    for (const std::string& entry : state.List("outbox"))
+    for (const std::string& entry : state.List(waiting))
     {
         if (Deliver(entry, courier) == Delivery::Kept)
             return false;
