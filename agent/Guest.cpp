@@ -30,6 +30,7 @@
 #include <iostream>
 #include <optional>
 #include <stdexcept>
+#include <sys/stat.h>
 
 using Poco::Util::Option;
 using Poco::Util::OptionCallback;
@@ -251,7 +252,11 @@ void Guest::OpenState()
         path.makeAbsolute();
         location = path.toString();
     }
-    state = std::make_unique<StateDirectory>(location, logger());
+    // The script root's owner (an image builder's user) may own the directories on the way to the
+    // default state directory below the root; it can change the scripts the agent runs anyway.
+    struct stat root;
+    const uid_t rootOwner = ::stat(scriptRoot.c_str(), &root) == 0 ? root.st_uid : 0;
+    state = std::make_unique<StateDirectory>(location, logger(), rootOwner);
     journey = std::make_unique<ItemJourney>(*state, *proxy, network, scriptRoot, logger());
 }
 

@@ -41,7 +41,7 @@ void CreateParents(const std::string& path)
 /// Opens the directory `real` (a real path) one component at a time without following a link,
 /// checking each as the strict modes do. A sticky directory of root's or the agent's (/tmp) may be
 /// writable by others: they cannot rename or remove what they do not own there.
-int OpenAbove(const std::string& real)
+int OpenAbove(const std::string& real, const StrictModes& modes)
 {
     int descriptor = ::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
     std::string shown = "/";
@@ -60,7 +60,7 @@ int OpenAbove(const std::string& real)
         {
             try
             {
-                StrictModes::Check(shown, "directory above the state directory");
+                modes.Check(shown, "directory above the state directory");
             }
             catch (...)
             {
@@ -89,7 +89,7 @@ int OpenAbove(const std::string& real)
 }
 } // namespace
 
-int OwnDirectory::Open(const std::string& path, std::string& realPath)
+int OwnDirectory::Open(const std::string& path, std::string& realPath, uid_t trustedOwner)
 {
     const std::string::size_type slash = path.rfind('/');
     const std::string parent = slash == 0 ? std::string("/") : path.substr(0, slash);
@@ -101,7 +101,7 @@ int OwnDirectory::Open(const std::string& path, std::string& realPath)
     if (!::realpath(parent.c_str(), real))
         throw std::runtime_error(Poco::format("The directory '%s' cannot be resolved: %s", parent, Cause()));
     realPath = std::string(real) == "/" ? "/" + name : std::string(real) + "/" + name;
-    const int above = OpenAbove(real);
+    const int above = OpenAbove(real, StrictModes::Trusting(trustedOwner));
     // A parent that could be opened only by its path cannot be synced (EBADF); nothing more to do.
     if (::mkdirat(above, name.c_str(), 0700) == 0)
         ::fsync(above);

@@ -14,8 +14,9 @@ class OwnDirectory
 public:
     /// Opens the directory at `path` (absolute, no trailing "/"), creating it and missing
     /// parents owner-only; `realPath` receives its path with the links above it resolved.
-    /// Returns the descriptor (O_DIRECTORY, close-on-exec).
-    static int Open(const std::string& path, std::string& realPath);
+    /// Returns the descriptor (O_DIRECTORY, close-on-exec). The directories above may belong to
+    /// `trustedOwner` too (the script root's owner, who can change the scripts anyway).
+    static int Open(const std::string& path, std::string& realPath, uid_t trustedOwner);
     /// The names in the open directory `descriptor`, in byte order, without "." and "..";
     /// `shown` names it in an error.
     static std::vector<std::string> Entries(int descriptor, const std::string& shown);

@@ -33,7 +33,7 @@ void Sync(int descriptor, const std::string& shown)
 }
 } // namespace
 
-StateDirectory::StateDirectory(const std::string& location, Poco::Logger& log)
+StateDirectory::StateDirectory(const std::string& location, Poco::Logger& log, uid_t trustedOwner)
     : path(Poco::Path(location).absolute().toString())
     , logger(log)
     , descriptor(-1)
@@ -42,7 +42,7 @@ StateDirectory::StateDirectory(const std::string& location, Poco::Logger& log)
         path.pop_back();
     try
     {
-        descriptor = OwnDirectory::Open(path, realPath);
+        descriptor = OwnDirectory::Open(path, realPath, trustedOwner);
         directories[""] = descriptor;
         // Nothing in the directory changes before the lock is held: a run that is refused must not
         // disturb the one that holds it.

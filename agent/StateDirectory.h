@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <map>
 #include <memory>
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
 
@@ -34,7 +36,8 @@ public:
     /// Throws for a directory above it that fails the strict modes, for a link or something that
     /// is no directory, for another user's directory or one open to others (the message says how
     /// to fix it), and when another run holds the lock. Entries set aside are logged on `logger`.
-    StateDirectory(const std::string& location, Poco::Logger& logger);
+    /// The directories above may belong to `trustedOwner` too (the script root's owner).
+    StateDirectory(const std::string& location, Poco::Logger& logger, uid_t trustedOwner = 0);
     virtual ~StateDirectory();
 
     StateDirectory(const StateDirectory&) = delete;

@@ -16,6 +16,8 @@ public:
     /// Checks the script root at `realRoot` (its modes; any owner) and trusts its owner for what
     /// lies below. Throws std::runtime_error naming the root and its mode when it is not safe.
     static StrictModes ForScriptRoot(const std::string& realRoot);
+    /// Trusts `owner` beside root and the agent's own user, without checking anything first.
+    static StrictModes Trusting(uid_t owner);
 
     /// Throws std::runtime_error naming `what` ("task directory", "script"), the path and its
     /// mode or owner when the entry at `path` (a link followed) is not safe to run scripts from.

@@ -361,6 +361,21 @@ TEST_F(HostileInput, TreeOfTheScriptRootsOwnerIsTrustedAndNoOtherUsers)
     EXPECT_FALSE(work.Exists("scripts/ran"));
 }
 
+TEST_F(HostileInput, DefaultStateDirectoryBelowABuildersScriptRootIsUsed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give files to other users";
+    // The state directory's default place is below the script root, so the directories on its
+    // way belong to the builder's user too: trusted like the scripts, since it owns those anyway.
+    Script("Setup/01_run.sh", "touch ../ran\n");
+    for (const char* path : {"scripts", "scripts/Setup", "scripts/Setup/01_run.sh"})
+        ASSERT_EQ(::chown((work / path).c_str(), 1000, 1000), 0) << path;
+    EXPECT_EQ(RunItem(Item("plain", "Setup")).status, 0);
+    EXPECT_EQ(Message(), "");
+    EXPECT_TRUE(work.Exists("scripts/ran"));
+    EXPECT_TRUE(work.Exists("scripts/.tarvel/lock"));
+}
+
 TEST_F(HostileInput, AgentsOwnFilesAreOwnerOnly)
 {
     Script("Setup/01_run.sh", "touch ../by-the-script\n");
