@@ -27,18 +27,18 @@ std::string EngineErrorText(const axutil_env_t* env)
 }
 
 /// The SOAP Body of the last reply, or null when none was read.
-axiom_node_t* LastBody(axis2_svc_client_t* client, const axutil_env_t* env)
+axiom_soap_body_t* LastBody(axis2_svc_client_t* client, const axutil_env_t* env)
 {
     axiom_soap_envelope_t* envelope = client ? axis2_svc_client_get_last_response_soap_envelope(client, env) : nullptr;
-    axiom_soap_body_t* body = envelope ? axiom_soap_envelope_get_body(envelope, env) : nullptr;
-    return body ? axiom_soap_body_get_base_node(body, env) : nullptr;
+    return envelope ? axiom_soap_envelope_get_body(envelope, env) : nullptr;
 }
 
 /// The name of the first element in the last reply's Body, as "{namespace}local"; empty when
 /// the Body holds none.
 std::string FirstBodyElement(axis2_svc_client_t* client, const axutil_env_t* env)
 {
-    axiom_node_t* body = LastBody(client, env);
+    axiom_soap_body_t* soapBody = LastBody(client, env);
+    axiom_node_t* body = soapBody ? axiom_soap_body_get_base_node(soapBody, env) : nullptr;
     for (axiom_node_t* node = body ? axiom_node_get_first_child(body, env) : nullptr; node;
          node = axiom_node_get_next_sibling(node, env))
     {
@@ -63,8 +63,7 @@ std::string FirstBodyElement(axis2_svc_client_t* client, const axutil_env_t* env
 /// itself was refused.
 bool ServerSideFault(axis2_svc_client_t* client, const axutil_env_t* env)
 {
-    axiom_soap_envelope_t* envelope = client ? axis2_svc_client_get_last_response_soap_envelope(client, env) : nullptr;
-    axiom_soap_body_t* body = envelope ? axiom_soap_envelope_get_body(envelope, env) : nullptr;
+    axiom_soap_body_t* body = LastBody(client, env);
     axiom_soap_fault_t* fault = body ? axiom_soap_body_get_fault(body, env) : nullptr;
     axiom_soap_fault_code_t* code = fault ? axiom_soap_fault_get_code(fault, env) : nullptr;
     axiom_soap_fault_value_t* value = code ? axiom_soap_fault_code_get_value(code, env) : nullptr;
@@ -200,7 +199,7 @@ Outbox::Delivery Proxy::Judge(axis2_svc_client_t* client, bool responseElement, 
 {
     const int status = client ? axis2_svc_client_get_http_status_code(client, env) : 0;
     const int errorNumber = env->error->error_number;
-    // The bindings note a null argument on their way out; that is no outcome of the exchange.
+    // As for GetWorkItem: a null argument the bindings noted is no outcome of the exchange.
     const bool failed = errorNumber != AXIS2_ERROR_NONE && errorNumber != AXIS2_ERROR_INVALID_NULL_PARAM;
     if (client && axis2_svc_client_get_last_response_has_fault(client, env))
     {
