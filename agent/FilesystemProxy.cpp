@@ -4,8 +4,9 @@
 #include "WorkItemResponse.h"
 
 #include <Poco/Format.h>
-#include <Poco/Logger.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -39,9 +40,12 @@ void FilesystemProxy::SendWorkItemComplete(const WorkItemResponse& response)
     if (responsePath.getFileName().empty())
     {
         std::cout << response << std::endl;
+        if (!std::cout)
+            throw std::runtime_error("The work item response cannot be written to standard output");
         return;
     }
     const std::string path = responsePath.toString();
+    errno = 0;
     std::ofstream stream(path, std::ios::out | std::ios::trunc);
     if (stream)
     {
@@ -50,8 +54,9 @@ void FilesystemProxy::SendWorkItemComplete(const WorkItemResponse& response)
     }
     if (!stream)
     {
-        Poco::Logger& logger = Poco::Logger::get("Application");
-        poco_error_f1(logger, "The work item response could not be written to '%s'", path);
+        const int cause = errno;
+        throw std::runtime_error(Poco::format("The work item response cannot be written to '%s': %s", path,
+                                              std::string(cause ? std::strerror(cause) : "write error")));
     }
 }
 

@@ -1,7 +1,7 @@
 // Serves work items from local files, in the order given and each once, and writes responses to
 // one local file (truncated per response) or to standard output: the agent without a server.
-// A file that cannot be parsed throws from GetWorkItem; a response file that cannot be written
-// is logged at error priority on the "Application" logger.
+// A file that cannot be parsed throws from GetWorkItem; a response that cannot be written throws
+// std::runtime_error from SendWorkItemComplete.
 #pragma once
 
 #include "IProxy.h"

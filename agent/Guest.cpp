@@ -28,7 +28,6 @@
 
 #include <cstdlib>
 #include <iostream>
-#include <optional>
 #include <stdexcept>
 #include <sys/stat.h>
 
@@ -196,7 +195,16 @@ int Guest::main(const std::vector<std::string>&)
         // work is asked for, so that no script runs twice.
         if (!journey->DeliverKept())
             return 1;
-        return WorkItemLoop();
+        // An earlier run reached the final stage, and its report has gone now: nothing more to ask.
+        const int result = journey->FinalStageRecorded() ? -1 : WorkItemLoop();
+        if (result == -1)
+        {
+            // From here a stop signal changes nothing the caller is told.
+            if (!deferral)
+                deferral.emplace();
+            journey->EndFinalStage();
+        }
+        return result;
     }
     catch (const RunInterrupted& exc)
     {
@@ -267,7 +275,9 @@ int Guest::WorkItemLoop()
     {
         poco_information_f1(logger(), "Requesting work for agent ID %s.", LogText::Escape(agentId));
         result = ProcessWorkItem(agentId);
-        if (result <= 0)
+        // An answer that ends the run with 1 ends the asking too: the final stage's report kept
+        // for a later run, or a response that could not be written.
+        if (result <= 0 || journey->LastAnswer() == ItemJourney::Answer::Unwritten || journey->AnsweredFinalStage())
             return result;
     }
     return result;
@@ -277,7 +287,6 @@ int Guest::ProcessWorkItem(const std::string& agentId)
 {
     const Runner runner(scriptRoot, ScriptHost::System(), limits);
     std::unique_ptr<WorkItem> item;
-    std::optional<StopSignals::Deferral> deferral;
     bool reboot = false;
     try
     {
@@ -308,21 +317,42 @@ int Guest::ProcessWorkItem(const std::string& agentId)
             journey->RecordScript("");
         }
         RemoveWorkItemProperties(item.get());
-        journey->Succeed(*item, *deferral);
+        journey->Succeed(*item, *deferral, !reboot && FinalStageMarks(*item));
     }
     catch (const std::exception& exc)
     {
         const std::string error = ErrorText::Of(exc);
         poco_error(logger(), LogText::Escape(error));
-        // A response already on its way is not followed by a second one.
+        // A response already on its way is not followed by a second one. An item the agent was
+        // stopped in is answered as interrupted, never as the final stage.
+        const bool interrupted = dynamic_cast<const RunInterrupted*>(&exc) != nullptr;
         if (item && !journey->Reported())
-            journey->Fail(*item, error, *deferral);
+            journey->Fail(*item, error, *deferral, !reboot && !interrupted && FinalStageMarks(*item));
     }
-    if (const int signal = StopSignals::Received())
+    // The final stage's answer decides the run from here on, whatever stop signal comes (a last
+    // script that reboots the machine); after any other item a stop ends the run at once again.
+    if (!journey->AnsweredFinalStage())
+        deferral.reset();
+    if (const int signal = StopSignals::Received(); signal && !journey->AnsweredFinalStage())
         throw RunInterrupted(signal, Poco::format("The run was interrupted by %s", StopSignals::Name(signal)));
     if (reboot && journey->Reported())
         return 1;
-    return CheckFinalStage(item.get());
+    return journey->Status(CheckFinalStage(item.get()));
+}
+
+bool Guest::FinalStageMarks(const WorkItem& item) const
+{
+    try
+    {
+        const FinalStage table(configFile);
+        std::ostream quiet(nullptr);
+        return table.Exists() && table.Marks(&item.task, quiet);
+    }
+    catch (const std::exception&)
+    {
+        // Not the final stage for now: CheckFinalStage reports the table after the answer.
+        return false;
+    }
 }
 
 void Guest::LogWorkItem(const WorkItem& item)

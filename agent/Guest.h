@@ -8,10 +8,12 @@
 
 #include "IProxy.h"
 #include "ScriptHost.h"
+#include "StopSignals.h"
 
 #include <Poco/Util/Application.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,13 +45,18 @@ public:
     std::string MakeUri() const;
 
     /// Asks for work for each agent ID in turn, stopping at the first processed work item.
-    /// Returns 1 when no ID had work, else that item's result (0, or -1 for the final stage).
+    /// Returns 1 when no ID had work, else that item's result (0, or -1 for the final stage; 1
+    /// when its answer did not get through where that matters).
     int WorkItemLoop();
     /// Fetches, runs and answers the work item of one agent ID. Returns 1 when there was none (or
-    /// it was a reboot item), else the final-stage result; 0 when the fetch failed.
+    /// it was a reboot item), else what the answer and config.xml make of it (ItemJourney::Status);
+    /// 0 when the fetch failed.
     int ProcessWorkItem(const std::string& agentId);
     /// -1 when config.xml beside the configuration file marks the item's task as the final stage.
     int CheckFinalStage(WorkItem* item);
+    /// The same without the listing and without throwing (a table that cannot be read marks
+    /// nothing here): asked before the item is answered.
+    bool FinalStageMarks(const WorkItem& item) const;
     /// Writes properties.xml into the task directory and workitem.xml into the script root.
     /// Throws when a file cannot be written in a directory that exists.
     void WriteWorkItemProperties(WorkItem* item);
@@ -84,4 +91,7 @@ private:
     ScriptLimits limits;
     std::unique_ptr<StateDirectory> state;
     std::unique_ptr<ItemJourney> journey;
+    /// Stop signals are only noted from an item's fetch to its stored answer, and, once the
+    /// final stage's answer is stored, until the run ends.
+    std::optional<StopSignals::Deferral> deferral;
 };

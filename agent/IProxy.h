@@ -21,7 +21,9 @@ public:
     /// Prepares the proxy; called once before the first GetWorkItem of a network proxy.
     virtual void Initialize() = 0;
 
-    /// Delivers one response. Only an exception from writing the response document leaves it.
+    /// Delivers one response. An exception from writing the response document passes through;
+    /// the network proxy logs a failed exchange, the filesystem proxy throws std::runtime_error
+    /// when the response cannot be written to its file or standard output.
     virtual void SendWorkItemComplete(const WorkItemResponse& response) = 0;
 
     /// Where responses go; only the filesystem proxy uses it.

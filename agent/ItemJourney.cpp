@@ -1,6 +1,7 @@
 #include "ItemJourney.h"
 
 #include "ErrorText.h"
+#include "FinalStageRecord.h"
 #include "IProxy.h"
 #include "LocalFile.h"
 #include "LogText.h"
@@ -32,6 +33,8 @@ ItemJourney::ItemJourney(StateDirectory& stateDirectory, IProxy& itemProxy, Prox
     , scriptRoot(root)
     , logger(log)
     , reported(false)
+    , answer(Answer::None)
+    , answeredFinalStage(false)
 {
     if (network)
         outbox = std::make_unique<Outbox>(state, logger);
@@ -64,9 +67,36 @@ bool ItemJourney::DeliverKept()
     return !outbox || outbox->DeliverAll(Courier(0));
 }
 
+bool ItemJourney::FinalStageRecorded()
+{
+    std::string token;
+    if (!outbox || !FinalStageRecord::Load(state, token, logger))
+        return false;
+    poco_information_f1(logger,
+                        "An earlier run reached the final stage and its report (%s) has gone to the server; no more "
+                        "work is asked for",
+                        token);
+    return true;
+}
+
+void ItemJourney::EndFinalStage()
+{
+    if (!outbox)
+        return;
+    if (const int signal = StopSignals::Received())
+    {
+        poco_information_f1(logger, "The final stage stays recorded after %s: the next run ends with 255 too",
+                            StopSignals::Name(signal));
+        return;
+    }
+    FinalStageRecord::Clear(state);
+}
+
 void ItemJourney::Begin(const WorkItem& item)
 {
     reported = false;
+    answer = Answer::None;
+    answeredFinalStage = false;
     inFlight = InFlightRecord();
     inFlight.token = Outbox::NewToken();
     inFlight.id = item.id;
@@ -85,13 +115,13 @@ void ItemJourney::RecordScript(const std::string& script)
     inFlight.SaveProgress(state);
 }
 
-void ItemJourney::Succeed(const WorkItem& item, StopSignals::Deferral& deferral)
+void ItemJourney::Succeed(const WorkItem& item, StopSignals::Deferral& deferral, bool finalStage)
 {
     WorkItemResponse response{item.id, true, item.task, "", scriptRoot};
-    Report(item, response, ResponseText(response, false), deferral);
+    Report(item, response, ResponseText(response, false), deferral, finalStage);
 }
 
-void ItemJourney::Fail(const WorkItem& item, const std::string& error, StopSignals::Deferral& deferral)
+void ItemJourney::Fail(const WorkItem& item, const std::string& error, StopSignals::Deferral& deferral, bool finalStage)
 {
     std::string message = error;
     // A refused task, or one whose directory leads out or is open to others, is answered without
@@ -107,12 +137,39 @@ void ItemJourney::Fail(const WorkItem& item, const std::string& error, StopSigna
         }
     }
     WorkItemResponse response{item.id, false, item.task, message, scriptRoot};
-    Report(item, response, ResponseText(response, true), deferral);
+    Report(item, response, ResponseText(response, true), deferral, finalStage);
 }
 
 bool ItemJourney::Reported() const
 {
     return reported;
+}
+
+ItemJourney::Answer ItemJourney::LastAnswer() const
+{
+    return answer;
+}
+
+bool ItemJourney::AnsweredFinalStage() const
+{
+    return answeredFinalStage;
+}
+
+int ItemJourney::Status(int stage) const
+{
+    if (answer == Answer::Unwritten)
+        return 1;
+    if (!answeredFinalStage)
+        return stage;
+    if (answer == Answer::Kept)
+    {
+        // Ending with 255 now would have the caller mark the machine as provisioned and never
+        // start the agent again: the report would stay where it is for good.
+        poco_warning(logger, "The final stage is reached, but its report is kept: the run ends with 1, and the "
+                             "run that delivers it with 255");
+        return 1;
+    }
+    return -1;
 }
 
 std::string ItemJourney::ResponseText(WorkItemResponse& response, bool fallBack)
@@ -137,27 +194,51 @@ std::string ItemJourney::ResponseText(WorkItemResponse& response, bool fallBack)
 }
 
 void ItemJourney::Report(const WorkItem& item, const WorkItemResponse& response, const std::string& text,
-                         StopSignals::Deferral& deferral)
+                         StopSignals::Deferral& deferral, bool finalStage)
 {
     poco_information(logger, text);
     if (!outbox)
     {
-        proxy.SendWorkItemComplete(response);
+        // Written directly: what the file holds now is all the answer there is.
+        try
+        {
+            proxy.SendWorkItemComplete(response);
+            answer = Answer::Delivered;
+        }
+        catch (const std::exception& exc)
+        {
+            answer = Answer::Unwritten;
+            poco_error_f2(logger, "%s (work item id=%s)", LogText::Escape(ErrorText::Of(exc)),
+                          LogText::Escape(item.id));
+        }
         reported = true;
+        answeredFinalStage = finalStage;
         InFlightRecord::Clear(state);
-        deferral.End();
-        poco_information_f1(logger, "Successfully sent the work item response for id=%s", LogText::Escape(item.id));
+        if (!finalStage)
+            deferral.End();
+        if (answer == Answer::Delivered)
+        {
+            poco_information_f1(logger, "Successfully sent the work item response for id=%s", LogText::Escape(item.id));
+        }
         return;
     }
+    // Recorded first: whatever happens to the run from here, the next one knows that the final
+    // stage was reached once the response below has gone.
+    if (finalStage)
+        FinalStageRecord::Save(state, inFlight.token);
     const std::string entry = outbox->Store(inFlight.token, item.id, text);
     reported = true;
+    answeredFinalStage = finalStage;
     // Cleared before the response is sent, so that a record never outlives a delivered response
     // (a journalling file system keeps the two removals in order); the stored response stands for
     // it meanwhile.
     InFlightRecord::Clear(state);
-    deferral.End();
+    if (!finalStage)
+        deferral.End();
     // After a stop signal one short attempt; a response that does not get through is kept.
-    outbox->Deliver(entry, Courier(StopSignals::Received() ? stoppingDeliveryMilliseconds : 0));
+    const Outbox::Delivery delivery =
+        outbox->Deliver(entry, Courier(StopSignals::Received() ? stoppingDeliveryMilliseconds : 0));
+    answer = delivery == Outbox::Delivery::Kept ? Answer::Kept : Answer::Delivered;
 }
 
 Outbox::Courier ItemJourney::Courier(long timeoutMilliseconds)

@@ -26,6 +26,15 @@ struct WorkItemResponse;
 class ItemJourney
 {
 public:
+    /// How the answer of the last item went.
+    enum class Answer
+    {
+        None,      ///< no item answered yet
+        Delivered, ///< written to the response file, or taken (or refused for good) by the server
+        Kept,      ///< stored in the outbox for a later run to deliver
+        Unwritten  ///< the response file could not be written (filesystem mode)
+    };
+
     /// `network` is the network proxy when `proxy` is one, else null (filesystem mode, no outbox).
     ItemJourney(StateDirectory& state, IProxy& proxy, Proxy* network, const std::string& scriptRoot,
                 Poco::Logger& logger);
@@ -45,13 +54,33 @@ public:
     void Begin(const WorkItem& item);
     /// Records the script that is about to run ("" after the last), without a sync.
     void RecordScript(const std::string& script);
-    /// Answers the item as succeeded.
-    void Succeed(const WorkItem& item, StopSignals::Deferral& deferral);
+    /// Answers the item as succeeded. With `finalStage` (config.xml marks its task) the final
+    /// stage is recorded before the response is stored, and `deferral` goes on after the answer:
+    /// what was stored and delivered decides the run from then on, not a stop signal.
+    void Succeed(const WorkItem& item, StopSignals::Deferral& deferral, bool finalStage = false);
     /// Answers the item as failed with `error`, amended by the task's error file; the task's
     /// leftover properties.xml is removed and its log relayed where its directory may be touched.
-    void Fail(const WorkItem& item, const std::string& error, StopSignals::Deferral& deferral);
+    /// `finalStage` as for Succeed.
+    void Fail(const WorkItem& item, const std::string& error, StopSignals::Deferral& deferral, bool finalStage = false);
     /// Whether the item's answer has been handed on (stored or sent): a second one must not follow.
     bool Reported() const;
+    /// How the answer of the last item went.
+    Answer LastAnswer() const;
+    /// Whether the last item answered was the final stage (and its answer was not an interruption).
+    bool AnsweredFinalStage() const;
+    /// The run's status after the last item, given `stage`, what config.xml made of it (0, or -1
+    /// for the final stage): 1 for a response that could not be written and for a final stage
+    /// whose report is kept (then the next run that delivers it ends with 255), else -1 for the
+    /// final stage and `stage` otherwise.
+    int Status(int stage) const;
+
+    /// Network mode: whether an earlier run reached the final stage and left it recorded (its
+    /// report was kept, or it was asked to stop); once nothing is kept, the run ends with 255.
+    bool FinalStageRecorded();
+    /// The run ends with 255: the record of the final stage goes, unless a stop signal arrived.
+    /// A caller that is being stopped may not take the status in, and the next run answers 255
+    /// again.
+    void EndFinalStage();
 
 private:
     /// The response text of `response`; one the results file spoils is written without result
@@ -59,7 +88,7 @@ private:
     std::string ResponseText(WorkItemResponse& response, bool fallBack);
     /// Hands the response on and ends the in-flight record and the deferral of stop signals.
     void Report(const WorkItem& item, const WorkItemResponse& response, const std::string& text,
-                StopSignals::Deferral& deferral);
+                StopSignals::Deferral& deferral, bool finalStage);
     Outbox::Courier Courier(long timeoutMilliseconds);
     /// Removes the properties.xml that the run recorded for `task` left, where the task's
     /// directory passes the checks of a run; failures are logged.
@@ -79,4 +108,6 @@ private:
     std::unique_ptr<Outbox> outbox;
     InFlightRecord inFlight;
     bool reported;
+    Answer answer;
+    bool answeredFinalStage;
 };

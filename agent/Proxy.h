@@ -11,6 +11,7 @@
 
 struct axutil_env;
 struct axis2_stub;
+struct axis2_svc_client;
 
 class Proxy : public IProxy
 {
@@ -23,11 +24,14 @@ public:
     void Initialize() override;
     void SendWorkItemComplete(const WorkItemResponse& response) override;
 
-    /// Sends one response document with WorkItemComplete and tells how it went: accepted,
-    /// rejected (the server answered with a SOAP fault) or kept (it did not get through: no
-    /// connection, a time-out, an HTTP error, an unreadable reply). `reason` gets the engine's
-    /// text. A positive `timeoutMilliseconds` bounds this one exchange. The engine's error state
-    /// is left as it was, so that the next GetWorkItem is judged on its own.
+    /// Sends one response document with WorkItemComplete and tells how it went. Accepted: a 2xx
+    /// reply with the operation's response element, or with nothing (no body, an empty Body).
+    /// Rejected, for good: a SOAP fault of the client side (Client, Sender, or any code but the
+    /// server's), or an HTTP 4xx without a fault other than 408 and 429. Kept, for a later try:
+    /// everything a retry may mend (no connection, a time-out, HTTP 5xx, a Server or Receiver
+    /// fault, a reply that cannot be read or holds another element). `reason` says why it was
+    /// not accepted. A positive `timeoutMilliseconds` bounds this one exchange. The engine's
+    /// error state is left as it was, so that the next GetWorkItem is judged on its own.
     Outbox::Delivery Deliver(const std::string& document, std::string& reason, long timeoutMilliseconds = 0);
 
     /// Removes the encoding declaration of the XML declaration at the start of `text`: the text
@@ -35,6 +39,10 @@ public:
     void SanitizeWorkItem(std::string& text);
 
 private:
+    /// The outcome of the exchange just made, from the engine's record of it; `responseElement`
+    /// tells whether the reply held the operation's response element.
+    Outbox::Delivery Judge(axis2_svc_client* client, bool responseElement, std::string& reason);
+
     std::string clientHome;
     std::string endpointUri;
     std::string axisLogFile;

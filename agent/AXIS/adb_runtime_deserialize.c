@@ -259,12 +259,6 @@ axis2_status_t adb_record_deserialize(adb_record_t *record, const axutil_env_t *
         return type->kind == ADB_KIND_SIMPLE_TYPE ? adb_read_simple(record, env, parent)
                                                   : adb_read_children(record, env, parent);
     }
-    if (type->kind == ADB_KIND_MESSAGE && type->property_count == 0)
-    {
-        /* Nothing to read: any reply element will do. */
-        return AXIS2_SUCCESS;
-    }
-
     parent = adb_element_at_or_after(env, parent);
     if (!parent)
     {

@@ -14,9 +14,9 @@
  *
  * Results of send_receive: the first element of the reply's SOAP Body, or
  * NULL. NULL with the environment's error number untouched means the server
- * accepted the request without a reply payload (HTTP 202 with no body, or an
- * empty Body). A SOAP fault is returned as the Fault element, with
- * axis2_svc_client_get_last_response_has_fault true and
+ * accepted the request without a reply payload (an HTTP 2xx status such as
+ * 200 or 202 with no body, or an empty Body). A SOAP fault is returned as
+ * the Fault element, with axis2_svc_client_get_last_response_has_fault true and
  * AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR recorded whatever the HTTP status,
  * its text naming the fault code and reason. Every failure sets an error
  * number and a detail naming the cause and the endpoint: HTTP 500 and other
@@ -89,7 +89,7 @@ axis2_svc_client_send_receive(axis2_svc_client_t *svc_client, const axutil_env_t
                               const axiom_node_t *payload);
 
 /* Sends and waits for the answer: SUCCESS when the server accepted the
- * message (HTTP 200/202 without a fault), else FAILURE with the error set as
+ * message (HTTP 2xx without a fault), else FAILURE with the error set as
  * for send_receive. */
 AXIS2_EXTERN axis2_status_t AXIS2_CALL
 axis2_svc_client_send_robust_with_op_qname(axis2_svc_client_t *svc_client, const axutil_env_t *env,

@@ -23,7 +23,8 @@ axiom_node* Reject(const axutil_env_t* env, int number, const std::string& detai
 SoapReply Interpret(const axutil_env_t* env, const HttpReply& reply, const std::string& uri)
 {
     SoapReply result;
-    const bool success = reply.status == 200 || reply.status == 202;
+    // Any 2xx is the server's acknowledgement; what it carries is looked at below.
+    const bool success = reply.status >= 200 && reply.status < 300;
     auto notEnvelope = [&](int number, const std::string& why) {
         if (success)
             Reject(env, number, why + " (" + StatusText(reply) + "): " + uri);
@@ -33,9 +34,11 @@ SoapReply Interpret(const axutil_env_t* env, const HttpReply& reply, const std::
     };
 
     // Looked at in place: a trimmed copy would double a large reply.
+    // A 2xx reply without a body (202 Accepted, or 200 from a service whose operation returns
+    // nothing) took the request and has nothing to say: no payload, no error.
     if (reply.body.find_first_not_of(" \t\n\v\f\r") == std::string::npos)
     {
-        if (reply.status == 202)
+        if (success)
         {
             result.accepted = true;
             return result;

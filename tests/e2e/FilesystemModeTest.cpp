@@ -385,12 +385,15 @@ TEST_F(FilesystemMode, TaskOutsideTheScriptRootIsRefusedUntouched)
     EXPECT_FALSE(work.Exists("scripts/workitem.xml"));
 }
 
-TEST_F(FilesystemMode, ResponseThatCannotBeWrittenIsLogged)
+TEST_F(FilesystemMode, ResponseThatCannotBeWrittenFailsTheRun)
 {
     work.Write("scripts/Setup/.keep", "");
     const AgentResult result = RunItems({Item("one.xml", "Setup")}, {"--response", "no-such-dir/out.xml"});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_TRUE(Logged("Error", "The work item response could not be written to 'no-such-dir/out.xml'")) << Log();
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(Logged("Error", "The work item response cannot be written to 'no-such-dir/out.xml': No such file or "
+                                "directory (work item id=wi-1)"))
+        << Log();
+    EXPECT_EQ(Log().find("Successfully sent"), std::string::npos) << Log();
 }
 
 TEST_F(FilesystemMode, PropertiesThatCannotBeWrittenFailTheItemBeforeAnyScript)

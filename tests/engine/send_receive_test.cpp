@@ -275,7 +275,6 @@ TEST_F(SendReceive, RepliesThatAreNotEnvelopesAreRejected)
         "garbage that is no XML",
         "<html><body>Proxy login</body></html>",
         TestPeer::Envelope("<r>cut").substr(0, 60),
-        "",
     };
     for (const std::string& body : replies)
     {
@@ -392,10 +391,22 @@ TEST_F(SendReceive, RepliesBeyondMaxReplySizeAreRefusedWhileRead)
 
 TEST_F(SendReceive, AcceptedWithoutBodyGivesNullAndNoError)
 {
-    TestPeer peer(TestPeer::Reply(202, ""));
-    axis2_stub_t* stub = MakeStub(peer.Url());
+    // Any 2xx without a body is an acknowledgement; the same empty body with an error status is not.
+    for (const int status : {202, 200, 204})
+    {
+        AXIS2_ERROR_SET(holder.env->error, AXIS2_ERROR_NONE, AXIS2_SUCCESS);
+        TestPeer peer(TestPeer::Reply(status, status == 204 ? "" : " \r\n"));
+        axis2_stub_t* stub = MakeStub(peer.Url());
+        EXPECT_EQ(nullptr, Call(stub)) << status;
+        EXPECT_EQ(AXIS2_ERROR_NONE, holder.Number()) << status;
+        EXPECT_EQ(status, axis2_svc_client_get_http_status_code(axis2_stub_get_svc_client(stub, env()), env()));
+        axis2_stub_free(stub, env());
+    }
+    TestPeer refused(TestPeer::Reply(413, ""));
+    axis2_stub_t* stub = MakeStub(refused.Url());
     EXPECT_EQ(nullptr, Call(stub));
-    EXPECT_EQ(AXIS2_ERROR_NONE, holder.Number());
+    EXPECT_EQ(AXIS2_ERROR_HTTP_CLIENT_TRANSPORT_ERROR, holder.Number());
+    EXPECT_NE(std::string::npos, holder.Message().find("HTTP 413")) << holder.Message();
     axis2_stub_free(stub, env());
 }
 

@@ -181,10 +181,16 @@ TEST_F(Bindings, WrongReplyElementsAreRejectedWithTheirLogTexts)
               std::string::npos);
     adb_GetWorkItemResponse_free(response, env);
 
-    // Any reply element completes a WorkItemComplete exchange.
+    // A response element without content is checked by its name all the same: another element
+    // is not the operation's answer.
     adb_WorkItemCompleteResponse_t* completed = adb_WorkItemCompleteResponse_create(env);
-    axiom_node_t* other = Reply("<anything xmlns='urn:x'/>");
-    EXPECT_EQ(adb_WorkItemCompleteResponse_deserialize(completed, env, &other, NULL, AXIS2_FALSE), AXIS2_SUCCESS);
+    axiom_node_t* other = Reply("<WorkItemCompleteResponse xmlns='urn:x'/>");
+    EXPECT_EQ(adb_WorkItemCompleteResponse_deserialize(completed, env, &other, NULL, AXIS2_FALSE), AXIS2_FAILURE);
+    EXPECT_NE(Log().find("Expected WorkItemCompleteResponse|" + ns + " but returned WorkItemCompleteResponse|urn:x"),
+              std::string::npos)
+        << Log();
+    axiom_node_t* own = Reply("<WorkItemCompleteResponse xmlns='" + ns + "'/>");
+    EXPECT_EQ(adb_WorkItemCompleteResponse_deserialize(completed, env, &own, NULL, AXIS2_FALSE), AXIS2_SUCCESS);
     adb_WorkItemCompleteResponse_free(completed, env);
 }
 
