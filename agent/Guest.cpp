@@ -191,7 +191,7 @@ int Guest::main(const std::vector<std::string>&)
         else
             StartNetworkProxy();
         OpenState();
-        journey->Recover();
+        journey->Recover(limits.graceSeconds);
         // Responses kept by an earlier run go first; while the server cannot take them, no new
         // work is asked for, so that no script runs twice.
         if (!journey->DeliverKept())
@@ -301,7 +301,9 @@ int Guest::ProcessWorkItem(const std::string& agentId)
         reboot = Poco::toLower(item->task) == "reboot";
         if (!reboot)
         {
-            runner.Execute(item->task, [this](const std::string& script) { journey->RecordScript(script); });
+            runner.Execute(item->task, [this](const std::string& script, long processId) {
+                journey->RecordScript(script, processId);
+            });
             journey->RecordScript("");
         }
         RemoveWorkItemProperties(item.get());

@@ -2,6 +2,7 @@
 
 #include "StateDirectory.h"
 
+#include <optional>
 #include <sstream>
 
 namespace
@@ -26,6 +27,21 @@ std::string Encode(const std::string& value)
     return encoded;
 }
 
+/// A decimal number of at most 18 digits, nothing else; none for anything other.
+std::optional<unsigned long long> ParseNumber(const std::string& text)
+{
+    if (text.empty() || text.size() > 18)
+        return std::nullopt;
+    unsigned long long value = 0;
+    for (const char c : text)
+    {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + static_cast<unsigned long long>(c - '0');
+    }
+    return value;
+}
+
 std::string Decode(const std::string& encoded)
 {
     std::string value;
@@ -46,7 +62,9 @@ std::string Decode(const std::string& encoded)
 void InFlightRecord::Save(StateDirectory& state) const
 {
     state.Write(fileName, "token=" + Encode(token) + "\nid=" + Encode(id) + "\ntask=" + Encode(task) +
-                              "\ndirectory=" + Encode(taskDirectory) + "\nscript=" + Encode(script) + "\n");
+                              "\ndirectory=" + Encode(taskDirectory) + "\nscript=" + Encode(script) +
+                              "\ngroup=" + std::to_string(group) + "\ngroupStart=" + std::to_string(groupStart) +
+                              "\ngroupBoot=" + Encode(groupBoot) + "\n");
 }
 
 bool InFlightRecord::Load(const StateDirectory& state, InFlightRecord& record)
@@ -74,6 +92,12 @@ bool InFlightRecord::Load(const StateDirectory& state, InFlightRecord& record)
             record.taskDirectory = value;
         else if (key == "script")
             record.script = value;
+        else if (key == "group")
+            record.group = ParseNumber(value) ? static_cast<long>(*ParseNumber(value)) : -1;
+        else if (key == "groupStart")
+            record.groupStart = ParseNumber(value).value_or(0);
+        else if (key == "groupBoot")
+            record.groupBoot = value;
     }
     return true;
 }

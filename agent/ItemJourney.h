@@ -34,16 +34,20 @@ public:
     ItemJourney(const ItemJourney&) = delete;
     ItemJourney& operator=(const ItemJourney&) = delete;
 
-    /// Winds up the item of a run that ended while handling it (crash, SIGKILL, power cut).
-    void Recover();
+    /// Winds up the item of a run that ended while handling it (crash, SIGKILL, power cut). The
+    /// script that run left running is stopped first: SIGTERM to its process group, SIGKILL for
+    /// what is left after `graceSeconds`; a group whose leader is gone or is another process
+    /// now (a reused id, another boot) is not signalled. What was done is logged.
+    void Recover(int graceSeconds);
     /// Delivers the responses kept by earlier runs, oldest first; false while one does not get
     /// through, so that no new work is asked for and no script runs twice.
     bool DeliverKept();
 
     /// Records that `item` is being handled.
     void Begin(const WorkItem& item);
-    /// Records the script that is about to run ("" after the last).
-    void RecordScript(const std::string& script);
+    /// Records the script that is about to run ("" after the last) and its process group (its
+    /// leader's process id; 0 for none), so that a later run can stop it should this one die.
+    void RecordScript(const std::string& script, long processId = 0);
     /// Answers the item as succeeded.
     void Succeed(const WorkItem& item, StopSignals::Deferral& deferral);
     /// Answers the item as failed with `error`, amended by the task's error file; the task's
@@ -60,6 +64,8 @@ private:
     void Report(const WorkItem& item, const WorkItemResponse& response, const std::string& text,
                 StopSignals::Deferral& deferral);
     Outbox::Courier Courier(long timeoutMilliseconds);
+    /// Recovery's first step: stops the script a dead run left running, if it is still there.
+    void StopLeftoverScript(const InFlightRecord& record, int graceSeconds);
     /// Whether the task's files may be touched: the task directory is missing, or it lies below
     /// the script root and passes the strict modes.
     static bool TaskFilesUsable(const TaskDirectory& directory);

@@ -69,10 +69,10 @@ Runner::~Runner() = default;
 
 void Runner::Execute(const std::string& task) const
 {
-    Execute(task, [](const std::string&) {});
+    Execute(task, [](const std::string&, long) {});
 }
 
-void Runner::Execute(const std::string& task, const std::function<void(const std::string&)>& starting) const
+void Runner::Execute(const std::string& task, const std::function<void(const std::string&, long)>& starting) const
 {
     const TaskDirectory directory(scriptRoot.toString(), task);
     if (!directory.Exists())
@@ -103,11 +103,10 @@ void Runner::Execute(const std::string& task, const std::function<void(const std
         struct stat status;
         if (::stat(directory.File(script).c_str(), &status) != 0 || !S_ISREG(status.st_mode))
             throw std::runtime_error(Poco::format("Failure executing script '%s': it is not a regular file", script));
-        starting(script);
         ScriptEnd end;
         try
         {
-            const long processId = host.StartScript(script);
+            const long processId = host.StartScript(script, [&](long startedId) { starting(script, startedId); });
             poco_information_f1(logger, "Wait for completion of '%s'", LogText::Escape(script));
             end = host.WaitForScript(processId, limits);
         }

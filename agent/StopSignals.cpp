@@ -4,10 +4,13 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace
 {
+const int stopSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
 volatile sig_atomic_t received = 0;
 volatile sig_atomic_t deferring = 0;
 int wakeRead = -1;
@@ -52,7 +55,7 @@ void StopSignals::Install()
             wakeWrite = descriptors[1];
         }
     }
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+    for (const int signal : stopSignals)
     {
         struct sigaction previous;
         if (::sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
@@ -113,4 +116,35 @@ void StopSignals::Deferral::End()
     if (active)
         deferring = 0;
     active = false;
+}
+
+StopSignals::Blocked::Blocked()
+{
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    for (const int signal : stopSignals)
+        sigaddset(&blocked, signal);
+    ::pthread_sigmask(SIG_BLOCK, &blocked, &previous);
+}
+
+StopSignals::Blocked::~Blocked()
+{
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+}
+
+void StopSignals::Blocked::RestoreInChild() const
+{
+    // The child's dispositions are its own (vfork shares memory, not the signal handlers).
+    for (const int signal : stopSignals)
+    {
+        struct sigaction current;
+        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler != SIG_IGN)
+        {
+            struct sigaction standard;
+            std::memset(&standard, 0, sizeof standard);
+            standard.sa_handler = SIG_DFL;
+            ::sigaction(signal, &standard, nullptr);
+        }
+    }
+    ::sigprocmask(SIG_SETMASK, &previous, nullptr);
 }

@@ -5,6 +5,7 @@
 // (nohup, a background job) stay ignored.
 #pragma once
 
+#include <csignal>
 #include <string>
 
 class StopSignals
@@ -39,5 +40,25 @@ public:
 
     private:
         bool active;
+    };
+
+    /// Blocks the stop signals in the calling thread for its lifetime. A child started with
+    /// vfork meanwhile shares the agent's memory until it execs: the agent's handler must never
+    /// run in it.
+    class Blocked
+    {
+    public:
+        Blocked();
+        ~Blocked();
+        /// In the child, before exec: the stop signals back to their default action (those the
+        /// agent found ignored stay ignored) and the signal mask the thread had. Only
+        /// async-signal-safe calls.
+        void RestoreInChild() const;
+
+        Blocked(const Blocked&) = delete;
+        Blocked& operator=(const Blocked&) = delete;
+
+    private:
+        sigset_t previous;
     };
 };

@@ -99,7 +99,8 @@ TEST(InFlightRecord, SurvivesValuesWithLineBreaks)
     StateDirectory state(root / "state");
     InFlightRecord record;
     EXPECT_FALSE(InFlightRecord::Load(state, record));
-    const InFlightRecord written{"token-1", "id\nwith=lines\\", "Set\rup", "/scripts/Set\rup/", "02_x.sh"};
+    const InFlightRecord written{"token-1", "id\nwith=lines\\", "Set\rup", "/scripts/Set\rup/", "02_x.sh",
+                                 4242,      987654321,          "boot\nid"};
     written.Save(state);
     ASSERT_TRUE(InFlightRecord::Load(state, record));
     EXPECT_EQ(record.token, written.token);
@@ -107,6 +108,9 @@ TEST(InFlightRecord, SurvivesValuesWithLineBreaks)
     EXPECT_EQ(record.task, written.task);
     EXPECT_EQ(record.taskDirectory, written.taskDirectory);
     EXPECT_EQ(record.script, written.script);
+    EXPECT_EQ(record.group, written.group);
+    EXPECT_EQ(record.groupStart, written.groupStart);
+    EXPECT_EQ(record.groupBoot, written.groupBoot);
     InFlightRecord::Clear(state);
     EXPECT_FALSE(InFlightRecord::Load(state, record));
 }
