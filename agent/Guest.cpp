@@ -266,6 +266,9 @@ int Guest::WorkItemLoop()
         result = ProcessWorkItem(agentId);
         if (result <= 0)
             return result;
+        // A stop that came while no item arrived: no more work is asked for.
+        if (const int signal = StopSignals::Received())
+            throw RunInterrupted(signal, Poco::format("The run was interrupted by %s", StopSignals::Name(signal)));
     }
     return result;
 }
@@ -279,12 +282,18 @@ int Guest::ProcessWorkItem(const std::string& agentId)
     try
     {
         poco_information(logger(), "Fetching a work item ...");
+        // A stop signal waits for the exchange (for at most the grace period): an item the server
+        // has handed out is answered, not lost.
+        deferral.emplace(limits.graceSeconds);
         item.reset(proxy->GetWorkItem(agentId));
+        // From here to the stored response a stop signal is only noted: the item is wound up first.
+        deferral->EndLimit();
         if (!item)
             return 1;
-        // From here to the stored response a stop signal is only noted: the item is wound up first.
-        deferral.emplace();
         journey->Begin(*item);
+        if (const int signal = StopSignals::Received())
+            throw RunInterrupted(
+                signal, Poco::format("The run was interrupted by %s before any script ran", StopSignals::Name(signal)));
         // Refuses a task that leads outside the script root before any file is touched.
         const TaskDirectory directory(scriptRoot, item->task);
         const std::vector<std::string>& undecryptable = item->UndecryptableProperties();

@@ -1,8 +1,9 @@
 // How the agent stops when it is asked to (SIGTERM, SIGINT, SIGHUP). Outside the handling of a
-// work item a stop signal ends the process at once, with status 1. While an item is handled the
-// signal is only recorded, so that the item can be wound up: its running script stopped, its
-// secrets removed and its failure reported. Signals that were ignored when the agent started
-// (nohup, a background job) stay ignored.
+// work item a stop signal ends the process at once, with status 1. While an item is fetched the
+// signal waits for the exchange, at most a grace period, so that an item the server has handed
+// out is answered; while an item is handled the signal is only recorded, so that the item can be
+// wound up: its running script stopped, its secrets removed and its failure reported. Signals
+// that were ignored when the agent started (nohup, a background job) stay ignored.
 #pragma once
 
 #include <csignal>
@@ -30,7 +31,13 @@ public:
     {
     public:
         Deferral();
+        /// A deferral that waits at most `limitSeconds` after a stop signal (0: not at all): then
+        /// the process ends with status 1 and a message on standard error, whatever it was doing.
+        explicit Deferral(int limitSeconds);
         ~Deferral();
+        /// From now on a stop signal is only recorded, however long the caller takes to act on
+        /// it; a limit already running is cancelled.
+        void EndLimit();
         /// Ends the deferral before the object goes. A signal recorded meanwhile does not end
         /// the process now: the caller looks at Received().
         void End();
@@ -40,6 +47,7 @@ public:
 
     private:
         bool active;
+        int previous;
     };
 
     /// Blocks the stop signals in the calling thread for its lifetime. A child started with
