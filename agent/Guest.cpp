@@ -301,7 +301,10 @@ int Guest::ProcessWorkItem(const std::string& agentId)
             throw std::runtime_error(
                 Poco::format("The value of the property '%s' cannot be decrypted", undecryptable.front()));
         if (directory.Exists())
+        {
             directory.Verify();
+            journey->HoldTaskDirectory(directory);
+        }
         WriteWorkItemProperties(item.get());
         poco_information_f1(logger(), "Fetched work item id=%s", LogText::Escape(item->id));
         LogWorkItem(*item);
@@ -315,7 +318,7 @@ int Guest::ProcessWorkItem(const std::string& agentId)
             });
             journey->RecordScript("");
         }
-        RemoveWorkItemProperties(item.get());
+        journey->RemoveProperties();
         if (!reboot)
             TaskFiles(scriptRoot, directory).RelayLog(logger());
         journey->Succeed(*item, *deferral);
@@ -362,10 +365,4 @@ void Guest::WriteWorkItemProperties(WorkItem* item)
 {
     const TaskDirectory directory(scriptRoot, item->task);
     TaskFiles(scriptRoot, directory).Write(*item);
-}
-
-void Guest::RemoveWorkItemProperties(WorkItem* item)
-{
-    const TaskDirectory directory(scriptRoot, item->task);
-    TaskFiles(scriptRoot, directory).RemoveProperties();
 }

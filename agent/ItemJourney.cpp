@@ -1,6 +1,7 @@
 #include "ItemJourney.h"
 
 #include "ErrorText.h"
+#include "HeldDirectory.h"
 #include "IProxy.h"
 #include "LocalFile.h"
 #include "LogText.h"
@@ -85,6 +86,7 @@ bool ItemJourney::DeliverKept()
 void ItemJourney::Begin(const WorkItem& item)
 {
     reported = false;
+    taskDirectory.reset();
     inFlight = InFlightRecord();
     inFlight.token = Outbox::NewToken();
     inFlight.id = item.id;
@@ -113,6 +115,17 @@ void ItemJourney::RecordScript(const std::string& script, long processId)
     inFlight.Save(state);
 }
 
+void ItemJourney::HoldTaskDirectory(const TaskDirectory& directory)
+{
+    taskDirectory = std::make_unique<HeldDirectory>(directory.Path().toString());
+}
+
+void ItemJourney::RemoveProperties()
+{
+    if (taskDirectory)
+        taskDirectory->RemoveFile("properties.xml");
+}
+
 void ItemJourney::Succeed(const WorkItem& item, StopSignals::Deferral& deferral)
 {
     WorkItemResponse response{item.id, true, item.task, "", scriptRoot};
@@ -122,15 +135,21 @@ void ItemJourney::Succeed(const WorkItem& item, StopSignals::Deferral& deferral)
 void ItemJourney::Fail(const WorkItem& item, const std::string& error, StopSignals::Deferral& deferral)
 {
     std::string message = error;
-    // A refused task, or one whose directory leads out or is open to others, is answered without
-    // touching anything below its name.
+    // A refused task is answered without touching anything below its name; the secrets go from
+    // the directory held since before the scripts ran, whatever they did to it, but what they
+    // left is read only where the directory neither leads out nor is open to others.
+    // A file that stays ends the run unreported: the next run's recovery tries again.
     if (TaskDirectory::Accepts(item.task))
     {
         const TaskDirectory directory(scriptRoot, item.task);
-        if (TaskFilesUsable(directory))
-        {
-            const TaskFiles files(scriptRoot, directory);
+        const bool usable = TaskFilesUsable(directory);
+        const TaskFiles files(scriptRoot, directory);
+        if (taskDirectory)
+            RemoveProperties();
+        else if (usable)
             files.RemoveProperties();
+        if (usable)
+        {
             files.RelayLog(logger);
             message = files.ApplyErrorFile(error, logger);
         }

@@ -16,6 +16,7 @@ namespace Poco
 {
 class Logger;
 }
+class HeldDirectory;
 class IProxy;
 class Proxy;
 class StateDirectory;
@@ -48,10 +49,17 @@ public:
     /// Records the script that is about to run ("" after the last) and its process group (its
     /// leader's process id; 0 for none), so that a later run can stop it should this one die.
     void RecordScript(const std::string& script, long processId = 0);
+    /// Holds the item's task directory open, verified, before its properties are written: they
+    /// are removed from that directory whatever the scripts do to it. Throws std::runtime_error.
+    void HoldTaskDirectory(const TaskDirectory& directory);
+    /// Removes the item's properties.xml from the held task directory, if one is held; one that
+    /// is not there is not an error, one that stays is (std::runtime_error).
+    void RemoveProperties();
     /// Answers the item as succeeded.
     void Succeed(const WorkItem& item, StopSignals::Deferral& deferral);
     /// Answers the item as failed with `error`, amended by the task's error file; the task's
-    /// leftover properties.xml is removed and its log relayed where its directory may be touched.
+    /// leftover properties.xml is removed, and its log and error file are read only where its
+    /// directory still passes the checks.
     void Fail(const WorkItem& item, const std::string& error, StopSignals::Deferral& deferral);
     /// Whether the item's answer has been handed on (stored or sent): a second one must not follow.
     bool Reported() const;
@@ -78,5 +86,6 @@ private:
     /// Network mode only: filesystem mode writes its responses directly.
     std::unique_ptr<Outbox> outbox;
     InFlightRecord inFlight;
+    std::unique_ptr<HeldDirectory> taskDirectory;
     bool reported;
 };
