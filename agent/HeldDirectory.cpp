@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -28,7 +29,8 @@ HeldDirectory::HeldDirectory(const std::string& directory)
     char resolved[PATH_MAX];
     if (!::realpath(path.c_str(), resolved))
         throw std::runtime_error(Poco::format("The directory '%s' cannot be opened: %s", path, Cause()));
-    descriptor = ::open(resolved, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    // O_PATH: a directory the agent may not read is held all the same.
+    descriptor = ::open(resolved, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (descriptor < 0)
         throw std::runtime_error(Poco::format("The directory '%s' cannot be opened: %s", path, Cause()));
 }
@@ -48,7 +50,11 @@ bool HeldDirectory::RemoveFile(const std::string& name) const
 {
     if (::unlinkat(descriptor, name.c_str(), 0) == 0)
         return true;
-    if (errno == ENOENT)
+    if (errno == ENOENT || errno == ENOTDIR)
+        return false;
+    // What this process cannot even reach (a directory it may not search) it cannot have made.
+    struct stat status;
+    if (errno == EACCES && ::fstatat(descriptor, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
         return false;
     throw std::runtime_error(Poco::format("'%s%s' cannot be removed: %s", path, name, Cause()));
 }
