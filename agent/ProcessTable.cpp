@@ -198,10 +198,14 @@ bool ProcessTable::MayHaveChildren()
 
 std::string ProcessTable::BootId()
 {
-    std::string text;
-    if (!ReadSmall("/proc/sys/kernel/random/boot_id", text))
-        return "";
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
-        text.pop_back();
-    return text;
+    // It does not change while the machine runs.
+    static const std::string id = [] {
+        std::string text;
+        if (!ReadSmall("/proc/sys/kernel/random/boot_id", text))
+            return std::string();
+        while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
+            text.pop_back();
+        return text;
+    }();
+    return id;
 }

@@ -1,5 +1,6 @@
 #include "ScriptHost.h"
 
+#include "GatedLaunch.h"
 #include "StopSignals.h"
 
 #include <Poco/Exception.h>
@@ -147,85 +148,17 @@ long ScriptHost::StartScript(const std::string& script, const std::function<void
 {
     // What Poco::Process::launch did, without its cost: it closed every descriptor up to the
     // limit one call at a time (20,000 calls, tens of milliseconds, where the limit is high);
-    // close_range does it in one. The child waits at a gate until `starting` has returned, so
-    // that the script runs only once the agent has recorded it: an agent killed meanwhile leaves
-    // no script behind that the next run would not know of. fork, not vfork, since a vfork child
-    // cannot wait for the parent it suspends; the agent's heap is small when scripts run.
-    // Everything the child needs is prepared before it exists, and it makes system calls only.
-    std::string shell = "/bin/sh";
-    std::string argument = script;
-    char* const arguments[] = {&shell[0], &argument[0], nullptr};
-    const long descriptorLimit = ::sysconf(_SC_OPEN_MAX);
-    const bool restoreUmask = scriptUmaskSet;
-    const mode_t mask = scriptUmask;
+    // GatedLaunch closes them in one call, and lets the script run only once `starting` has
+    // recorded it.
     BecomeSubreaper();
     // Usually nothing runs below the agent yet; a walk through /proc only when something may.
     std::set<ProcessTable::Identity> before;
     if (ProcessTable::MayHaveChildren())
         before = ProcessTable::DescendantIdentities(::getpid());
-    int gate[2];
-    if (::pipe2(gate, O_CLOEXEC) != 0)
-        throw Poco::SystemException("Cannot fork process for", shell);
-    pid_t processId = 0;
-    {
-        // The agent's handler must not run in the child, which would take a stop meant for the
-        // agent as its own; the child gets the default actions back just before exec.
-        const StopSignals::Blocked blocked;
-        processId = ::fork();
-        if (processId == 0)
-        {
-            // A group of its own: a stop or a time limit reaches the script and everything it
-            // started, and a terminal's Ctrl-C reaches the agent alone, which passes it on.
-            ::setpgid(0, 0);
-            ::close(gate[1]);
-            char go = 0;
-            ssize_t count = 0;
-            do
-                count = ::read(gate[0], &go, 1);
-            while (count < 0 && errno == EINTR);
-            // No word from the agent: it died or gave the script up.
-            if (count != 1)
-                _exit(127);
-            if (restoreUmask)
-                ::umask(mask);
-            // The scripts inherit the standard streams only, not the agent's log or work files.
-            if (::close_range(3, ~0U, 0) != 0)
-            {
-                for (long descriptor = 3; descriptor < descriptorLimit; ++descriptor)
-                    ::close(static_cast<int>(descriptor));
-            }
-            blocked.RestoreInChild();
-            ::execv(arguments[0], arguments);
-            _exit(72);
-        }
-    }
-    ::close(gate[0]);
-    if (processId < 0)
-    {
-        ::close(gate[1]);
-        throw Poco::SystemException("Cannot fork process for", shell);
-    }
-    // Set on both sides, so that the group exists whichever runs first.
-    ::setpgid(processId, processId);
-    try
-    {
+    const pid_t processId = GatedLaunch::Launch({"/bin/sh", script}, scriptUmaskSet, scriptUmask, [&](pid_t child) {
         if (starting)
-            starting(processId);
-    }
-    catch (...)
-    {
-        ::close(gate[1]);
-        ::waitpid(processId, nullptr, 0);
-        throw;
-    }
-    const char go = 1;
-    const bool opened = ::write(gate[1], &go, 1) == 1;
-    ::close(gate[1]);
-    if (!opened)
-    {
-        ::waitpid(processId, nullptr, 0);
-        throw Poco::SystemException("Cannot start", shell);
-    }
+            starting(child);
+    });
     started.emplace(processId, std::move(before));
     return processId;
 }
