@@ -12,7 +12,6 @@
 #include <chrono>
 #include <csignal>
 #include <cstring>
-#include <fcntl.h>
 #include <limits>
 #include <poll.h>
 #include <stdexcept>
