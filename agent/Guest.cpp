@@ -190,7 +190,7 @@ int Guest::main(const std::vector<std::string>&)
         else
             StartNetworkProxy();
         OpenState();
-        journey->Recover();
+        journey->Recover(limits.graceSeconds);
         // Responses kept by an earlier run go first; while the server cannot take them, no new
         // work is asked for, so that no script runs twice.
         if (!journey->DeliverKept())
@@ -279,6 +279,9 @@ int Guest::WorkItemLoop()
         // for a later run, or a response that could not be written.
         if (result <= 0 || journey->LastAnswer() == ItemJourney::Answer::Unwritten || journey->AnsweredFinalStage())
             return result;
+        // A stop that came while no item arrived: no more work is asked for.
+        if (const int signal = StopSignals::Received())
+            throw RunInterrupted(signal, Poco::format("The run was interrupted by %s", StopSignals::Name(signal)));
     }
     return result;
 }
@@ -291,12 +294,21 @@ int Guest::ProcessWorkItem(const std::string& agentId)
     try
     {
         poco_information(logger(), "Fetching a work item ...");
+        // A stop signal waits for the exchange (for at most the grace period): an item the server
+        // has handed out is answered, not lost.
+        deferral.emplace(limits.graceSeconds);
         item.reset(proxy->GetWorkItem(agentId));
-        if (!item)
-            return 1;
         // From here to the stored response a stop signal is only noted: the item is wound up first.
-        deferral.emplace();
+        deferral->EndLimit();
+        if (!item)
+        {
+            deferral.reset();
+            return 1;
+        }
         journey->Begin(*item);
+        if (const int signal = StopSignals::Received())
+            throw RunInterrupted(
+                signal, Poco::format("The run was interrupted by %s before any script ran", StopSignals::Name(signal)));
         // Refuses a task that leads outside the script root before any file is touched.
         const TaskDirectory directory(scriptRoot, item->task);
         const std::vector<std::string>& undecryptable = item->UndecryptableProperties();
@@ -304,7 +316,10 @@ int Guest::ProcessWorkItem(const std::string& agentId)
             throw std::runtime_error(
                 Poco::format("The value of the property '%s' cannot be decrypted", undecryptable.front()));
         if (directory.Exists())
+        {
             directory.Verify();
+            journey->HoldTaskDirectory(directory);
+        }
         WriteWorkItemProperties(item.get());
         poco_information_f1(logger(), "Fetched work item id=%s", LogText::Escape(item->id));
         LogWorkItem(*item);
@@ -313,10 +328,12 @@ int Guest::ProcessWorkItem(const std::string& agentId)
         reboot = Poco::toLower(item->task) == "reboot";
         if (!reboot)
         {
-            runner.Execute(item->task, [this](const std::string& script) { journey->RecordScript(script); });
+            runner.Execute(item->task, [this](const std::string& script, long processId) {
+                journey->RecordScript(script, processId);
+            });
             journey->RecordScript("");
         }
-        RemoveWorkItemProperties(item.get());
+        journey->RemoveProperties();
         journey->Succeed(*item, *deferral, !reboot && FinalStageMarks(*item));
     }
     catch (const std::exception& exc)
@@ -382,10 +399,4 @@ void Guest::WriteWorkItemProperties(WorkItem* item)
 {
     const TaskDirectory directory(scriptRoot, item->task);
     TaskFiles(scriptRoot, directory).Write(*item);
-}
-
-void Guest::RemoveWorkItemProperties(WorkItem* item)
-{
-    const TaskDirectory directory(scriptRoot, item->task);
-    TaskFiles(scriptRoot, directory).RemoveProperties();
 }

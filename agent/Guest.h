@@ -60,8 +60,6 @@ public:
     /// Writes properties.xml into the task directory and workitem.xml into the script root.
     /// Throws when a file cannot be written in a directory that exists.
     void WriteWorkItemProperties(WorkItem* item);
-    /// Removes properties.xml; a file that is not there is not an error, one that stays is.
-    void RemoveWorkItemProperties(WorkItem* item);
 
 protected:
     void initialize(Poco::Util::Application& self) override;

@@ -7,6 +7,7 @@
 #include <Poco/Format.h>
 
 #include <map>
+#include <optional>
 #include <sstream>
 
 namespace
@@ -34,6 +35,21 @@ std::string Encode(const std::string& value)
     return encoded;
 }
 
+/// A decimal number of at most 18 digits, nothing else; none for anything other.
+std::optional<unsigned long long> ParseNumber(const std::string& text)
+{
+    if (text.empty() || text.size() > 18)
+        return std::nullopt;
+    unsigned long long value = 0;
+    for (const char c : text)
+    {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + static_cast<unsigned long long>(c - '0');
+    }
+    return value;
+}
+
 std::string Decode(const std::string& encoded)
 {
     std::string value;
@@ -53,7 +69,8 @@ std::string Decode(const std::string& encoded)
 std::string Text(const InFlightRecord& record)
 {
     return "token=" + Encode(record.token) + "\nid=" + Encode(record.id) + "\ntask=" + Encode(record.task) +
-           "\nscript=" + Encode(record.script) + "\n";
+           "\nscript=" + Encode(record.script) + "\ngroup=" + std::to_string(record.group) +
+           "\ngroupStart=" + std::to_string(record.groupStart) + "\ngroupBoot=" + Encode(record.groupBoot) + "\n";
 }
 
 /// Reads the fields of `text` into `record`; returns why it is not a record the agent wrote, or
@@ -76,6 +93,11 @@ std::string Parse(const std::string& text, InFlightRecord& record)
     record.id = fields["id"];
     record.task = fields["task"];
     record.script = fields["script"];
+    const std::string& group = fields["group"];
+    const std::optional<unsigned long long> groupNumber = ParseNumber(group);
+    record.group = group.empty() ? 0 : groupNumber ? static_cast<long>(*groupNumber) : -1;
+    record.groupStart = ParseNumber(fields["groupStart"]).value_or(0);
+    record.groupBoot = fields["groupBoot"];
     if (!Outbox::IsToken(record.token))
         return "its token '" + LogText::Escape(record.token) + "' is not one the agent makes";
     return std::string();

@@ -21,6 +21,13 @@ struct InFlightRecord
     std::string task;
     /// The script running at the time; empty before the first and after the last.
     std::string script;
+    /// The running script's process group (its leader's process id); 0 while none runs, -1 when
+    /// the stored value is no number.
+    long group = 0;
+    /// The group leader's start time (clock ticks after boot) and the boot's id: a process that
+    /// got the same id later, or after a restart, is told apart by them.
+    unsigned long long groupStart = 0;
+    std::string groupBoot;
 
     /// Stores the record durably in `state` ("inflight"). Throws std::runtime_error.
     void Save(StateDirectory& state) const;

@@ -2,10 +2,13 @@
 
 #include "ErrorText.h"
 #include "FinalStageRecord.h"
+#include "HeldDirectory.h"
 #include "IProxy.h"
 #include "LocalFile.h"
 #include "LogText.h"
+#include "ProcessTable.h"
 #include "Proxy.h"
+#include "ScriptHost.h"
 #include "StateDirectory.h"
 #include "TaskDirectory.h"
 #include "TaskFiles.h"
@@ -42,11 +45,14 @@ ItemJourney::ItemJourney(StateDirectory& stateDirectory, IProxy& itemProxy, Prox
 
 ItemJourney::~ItemJourney() = default;
 
-void ItemJourney::Recover()
+void ItemJourney::Recover(int graceSeconds)
 {
     InFlightRecord record;
     if (!InFlightRecord::Load(state, record))
         return;
+    // Before anything of the item is touched: the script must not go on beside the next one,
+    // nor have its secrets taken from under it.
+    StopLeftoverScript(record, graceSeconds);
     const std::string message =
         record.script.empty()
             ? std::string("The previous run ended while the work item was handled; the agent was stopped")
@@ -97,6 +103,7 @@ void ItemJourney::Begin(const WorkItem& item)
     reported = false;
     answer = Answer::None;
     answeredFinalStage = false;
+    taskDirectory.reset();
     inFlight = InFlightRecord();
     inFlight.token = Outbox::NewToken();
     inFlight.id = item.id;
@@ -109,10 +116,34 @@ void ItemJourney::Begin(const WorkItem& item)
                                               item.task, state.Path()));
 }
 
-void ItemJourney::RecordScript(const std::string& script)
+void ItemJourney::RecordScript(const std::string& script, long processId)
 {
     inFlight.script = script;
+    inFlight.group = 0;
+    inFlight.groupStart = 0;
+    inFlight.groupBoot.clear();
+    ProcessTable::Entry leader;
+    if (processId > 0)
+    {
+        // The script waits until this is stored; it cannot have ended yet.
+        if (!ProcessTable::Find(static_cast<pid_t>(processId), leader))
+            throw std::runtime_error(Poco::format("The start of process %ld cannot be read", processId));
+        inFlight.group = processId;
+        inFlight.groupStart = leader.start;
+        inFlight.groupBoot = ProcessTable::BootId();
+    }
     inFlight.SaveProgress(state);
+}
+
+void ItemJourney::HoldTaskDirectory(const TaskDirectory& directory)
+{
+    taskDirectory = std::make_unique<HeldDirectory>(directory.Path().toString());
+}
+
+void ItemJourney::RemoveProperties()
+{
+    if (taskDirectory)
+        taskDirectory->RemoveFile("properties.xml");
 }
 
 void ItemJourney::Succeed(const WorkItem& item, StopSignals::Deferral& deferral, bool finalStage)
@@ -124,17 +155,21 @@ void ItemJourney::Succeed(const WorkItem& item, StopSignals::Deferral& deferral,
 void ItemJourney::Fail(const WorkItem& item, const std::string& error, StopSignals::Deferral& deferral, bool finalStage)
 {
     std::string message = error;
-    // A refused task, or one whose directory leads out or is open to others, is answered without
-    // touching anything below its name.
+    // A refused task is answered without touching anything below its name; the secrets go from
+    // the directory held since before the scripts ran, whatever they did to it, but what they
+    // left is read only where the directory neither leads out nor is open to others.
+    // A file that stays ends the run unreported: the next run's recovery tries again.
     if (TaskDirectory::Accepts(item.task) && !IntoState(item.task))
     {
         const TaskDirectory directory(scriptRoot, item.task);
-        if (TaskFilesUsable(directory))
-        {
-            const TaskFiles files(scriptRoot, directory);
+        const bool usable = TaskFilesUsable(directory);
+        const TaskFiles files(scriptRoot, directory);
+        if (taskDirectory)
+            RemoveProperties();
+        else if (usable)
             files.RemoveProperties();
+        if (usable)
             message = files.ApplyErrorFile(error, logger);
-        }
     }
     WorkItemResponse response{item.id, false, item.task, message, scriptRoot};
     Report(item, response, ResponseText(response, true), deferral, finalStage);
@@ -276,6 +311,55 @@ void ItemJourney::RemoveLeftProperties(const std::string& task)
 bool ItemJourney::IntoState(const std::string& task) const
 {
     return TaskDirectory::Accepts(task) && state.Contains(TaskDirectory(scriptRoot, task).Path().toString());
+}
+
+void ItemJourney::StopLeftoverScript(const InFlightRecord& record, int graceSeconds)
+{
+    if (record.group == 0)
+        return;
+    const std::string script = LogText::Escape(record.script);
+    if (!ScriptHost::CanBeScriptGroup(record.group))
+    {
+        poco_error_f1(logger,
+                      "The in-flight record names no process group a script can have ('%s'); no process is stopped",
+                      record.group < 0 ? std::string("no number") : std::to_string(record.group));
+        return;
+    }
+    const pid_t group = static_cast<pid_t>(record.group);
+    ProcessTable::Entry leader;
+    if (record.groupBoot.empty() || record.groupBoot != ProcessTable::BootId())
+    {
+        poco_information_f2(logger,
+                            "The previous run's script '%s' (process group %ld) ran before the machine restarted",
+                            script, record.group);
+        return;
+    }
+    // Once the leader has ended its id may be given to another process: the group's identity
+    // cannot be told any more, so nothing of it is signalled.
+    if (!ProcessTable::Find(group, leader) || leader.Zombie())
+    {
+        poco_information_f2(logger, "The previous run's script '%s' has ended (process group %ld is not signalled)",
+                            script, record.group);
+        return;
+    }
+    // The id alone may have been given to another process since; its start time tells.
+    if (leader.start != record.groupStart || leader.group != group)
+    {
+        poco_warning_f2(logger,
+                        "Process %ld is not the previous run's script '%s' any more (another start time or process "
+                        "group); it is not signalled",
+                        record.group, script);
+        return;
+    }
+    poco_warning_f2(logger, "Stopping the process group %ld that the previous run's script '%s' left running",
+                    record.group, script);
+    const int outcome = ScriptHost::StopOrphanedGroup(record.group, graceSeconds);
+    if (outcome == 0)
+        poco_information_f1(logger, "The process group %ld ended after SIGTERM", record.group);
+    else if (outcome == 1)
+        poco_warning_f2(logger, "The process group %ld was killed with SIGKILL after %d s", record.group, graceSeconds);
+    else
+        poco_error_f1(logger, "Processes of the process group %ld are still running after SIGKILL", record.group);
 }
 
 bool ItemJourney::TaskFilesUsable(const TaskDirectory& directory)

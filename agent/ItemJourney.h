@@ -16,6 +16,7 @@ namespace Poco
 {
 class Logger;
 }
+class HeldDirectory;
 class IProxy;
 class Proxy;
 class StateDirectory;
@@ -43,8 +44,11 @@ public:
     ItemJourney(const ItemJourney&) = delete;
     ItemJourney& operator=(const ItemJourney&) = delete;
 
-    /// Winds up the item of a run that ended while handling it (crash, SIGKILL, power cut).
-    void Recover();
+    /// Winds up the item of a run that ended while handling it (crash, SIGKILL, power cut). The
+    /// script that run left running is stopped first: SIGTERM to its process group, SIGKILL for
+    /// what is left after `graceSeconds`; a group whose leader is gone or is another process
+    /// now (a reused id, another boot) is not signalled. What was done is logged.
+    void Recover(int graceSeconds);
     /// Delivers the responses kept by earlier runs, oldest first; false while one does not get
     /// through, so that no new work is asked for and no script runs twice.
     bool DeliverKept();
@@ -52,15 +56,23 @@ public:
     /// Records, durably, that `item` is being handled. Throws, once that is recorded, for a task
     /// whose directory lies in the state directory.
     void Begin(const WorkItem& item);
-    /// Records the script that is about to run ("" after the last), without a sync.
-    void RecordScript(const std::string& script);
+    /// Records the script that is about to run ("" after the last) and its process group (its
+    /// leader's process id; 0 for none), without a sync, so that a later run can stop it should
+    /// this one die.
+    void RecordScript(const std::string& script, long processId = 0);
+    /// Holds the item's task directory open, verified, before its properties are written: they
+    /// are removed from that directory whatever the scripts do to it. Throws std::runtime_error.
+    void HoldTaskDirectory(const TaskDirectory& directory);
+    /// Removes the item's properties.xml from the held task directory, if one is held; one that
+    /// is not there is not an error, one that stays is (std::runtime_error).
+    void RemoveProperties();
     /// Answers the item as succeeded. With `finalStage` (config.xml marks its task) the final
     /// stage is recorded before the response is stored, and `deferral` goes on after the answer:
     /// what was stored and delivered decides the run from then on, not a stop signal.
     void Succeed(const WorkItem& item, StopSignals::Deferral& deferral, bool finalStage = false);
     /// Answers the item as failed with `error`, amended by the task's error file; the task's
-    /// leftover properties.xml is removed and its log relayed where its directory may be touched.
-    /// `finalStage` as for Succeed.
+    /// leftover properties.xml is removed, and its log and error file are read only where its
+    /// directory still passes the checks. `finalStage` as for Succeed.
     void Fail(const WorkItem& item, const std::string& error, StopSignals::Deferral& deferral, bool finalStage = false);
     /// Whether the item's answer has been handed on (stored or sent): a second one must not follow.
     bool Reported() const;
@@ -95,6 +107,8 @@ private:
     void RemoveLeftProperties(const std::string& task);
     /// Whether the directory of `task` lies in the state directory.
     bool IntoState(const std::string& task) const;
+    /// Recovery's first step: stops the script a dead run left running, if it is still there.
+    void StopLeftoverScript(const InFlightRecord& record, int graceSeconds);
     /// Whether the task's files may be touched: the task directory is missing, or it lies below
     /// the script root and passes the strict modes.
     static bool TaskFilesUsable(const TaskDirectory& directory);
@@ -107,6 +121,7 @@ private:
     /// Network mode only: filesystem mode writes its responses directly.
     std::unique_ptr<Outbox> outbox;
     InFlightRecord inFlight;
+    std::unique_ptr<HeldDirectory> taskDirectory;
     bool reported;
     Answer answer;
     bool answeredFinalStage;

@@ -87,10 +87,10 @@ Runner::~Runner() = default;
 
 void Runner::Execute(const std::string& task) const
 {
-    Execute(task, [](const std::string&) {});
+    Execute(task, [](const std::string&, long) {});
 }
 
-void Runner::Execute(const std::string& task, const std::function<void(const std::string&)>& starting) const
+void Runner::Execute(const std::string& task, const std::function<void(const std::string&, long)>& starting) const
 {
     const TaskDirectory directory(scriptRoot.toString(), task);
     if (!directory.Exists())
@@ -126,7 +126,7 @@ void Runner::Execute(const std::string& task, const std::function<void(const std
 }
 
 void Runner::Run(const TaskDirectory& directory, const std::vector<std::string>& scripts,
-                 const std::function<void(const std::string&)>& starting) const
+                 const std::function<void(const std::string&, long)>& starting) const
 {
     Poco::Logger& logger = Poco::Logger::get("Application");
     const WorkingDirectoryGuard guard(host, directory.Path().toString());
@@ -140,11 +140,10 @@ void Runner::Run(const TaskDirectory& directory, const std::vector<std::string>&
         struct stat status;
         if (::stat(directory.File(script).c_str(), &status) != 0 || !S_ISREG(status.st_mode))
             throw std::runtime_error(Poco::format("Failure executing script '%s': it is not a regular file", script));
-        starting(script);
         ScriptEnd end;
         try
         {
-            const long processId = host.StartScript(script);
+            const long processId = host.StartScript(script, [&](long startedId) { starting(script, startedId); });
             poco_information_f1(logger, "Wait for completion of '%s'", LogText::Escape(script));
             end = host.WaitForScript(processId, limits);
         }

@@ -31,9 +31,10 @@ public:
     /// nothing runs), "Failure executing script '%s'" for a script that fails or is no regular
     /// file, "Script '%s' did not finish within %d s" for one that overruns its time limit, and
     /// RunInterrupted when a stop signal arrives. `starting` is called with each script's name
-    /// before it starts.
+    /// and process id (its process group's) before the script runs; when it throws, the script
+    /// does not run and the task fails.
     void Execute(const std::string& task) const;
-    void Execute(const std::string& task, const std::function<void(const std::string&)>& starting) const;
+    void Execute(const std::string& task, const std::function<void(const std::string&, long)>& starting) const;
 
     /// The selection rule for one directory entry, given as its full path.
     bool IsFileToExecute(const Poco::Path& entry) const;
@@ -41,7 +42,7 @@ public:
 private:
     /// Runs `scripts`, checked, in `directory`.
     void Run(const TaskDirectory& directory, const std::vector<std::string>& scripts,
-             const std::function<void(const std::string&)>& starting) const;
+             const std::function<void(const std::string&, long)>& starting) const;
 
     std::locale locale;
     Poco::Path scriptRoot;

@@ -1,17 +1,21 @@
 #include "ScriptHost.h"
 
+#include "GatedLaunch.h"
 #include "StopSignals.h"
 
 #include <Poco/Exception.h>
 #include <Poco/Format.h>
+#include <Poco/Logger.h>
 #include <Poco/Path.h>
 
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstring>
+#include <limits>
 #include <poll.h>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/types.h>
@@ -37,10 +41,85 @@ int ProcessDescriptor(pid_t processId)
 #endif
 }
 
-/// Whether any process of the group is still there.
-bool GroupAlive(pid_t group)
+/// The processes a script started: its group, and whatever left the group but still runs below
+/// the agent; what already ran below the agent before the script started is not the script's.
+class ScriptTree
 {
-    return ::kill(-group, 0) == 0 || errno == EPERM;
+public:
+    ScriptTree(pid_t scriptGroup, std::set<ProcessTable::Identity> before)
+        : group(scriptGroup)
+        , self(::getpid())
+        , earlier(std::move(before))
+    {
+    }
+
+    /// Sends `signal` to the group and to each of the script's processes outside it.
+    void Signal(int signal) const
+    {
+        ::kill(-group, signal);
+        for (const ProcessTable::Entry& entry : ProcessTable::Descendants(self, earlier))
+        {
+            if (!entry.Zombie() && entry.group != group)
+                ::kill(entry.pid, signal);
+        }
+    }
+
+    /// Whether any of the script's processes has not ended; called once the script itself was
+    /// waited for. Reaps those that ended and were left to the agent, so that none waits as a
+    /// zombie.
+    bool Remaining() const
+    {
+        const std::vector<ProcessTable::Entry> all = ProcessTable::All();
+        bool remaining = false;
+        for (const ProcessTable::Entry& entry : all)
+        {
+            if (entry.group == group && !entry.Zombie())
+                remaining = true;
+        }
+        for (const ProcessTable::Entry& entry : ProcessTable::Descendants(self, earlier, all))
+        {
+            if (!entry.Zombie())
+                remaining = true;
+            else if (entry.parent == self)
+                ::waitpid(entry.pid, nullptr, WNOHANG);
+        }
+        return remaining;
+    }
+
+private:
+    pid_t group;
+    pid_t self;
+    std::set<ProcessTable::Identity> earlier;
+};
+
+void BecomeSubreaper()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    if (::prctl(PR_SET_CHILD_SUBREAPER, 1) != 0)
+    {
+        Poco::Logger& logger = Poco::Logger::get("Application");
+        poco_warning_f1(logger,
+                        "The agent cannot become the subreaper of its scripts (%s): a process that leaves a "
+                        "script's process group is not stopped with it",
+                        std::string(std::strerror(errno)));
+    }
+}
+
+/// Reaps the agent's children that ended and are no script it waits for: processes that scripts
+/// left running and that were handed to the agent when their parents ended.
+void ReapLeftovers(const std::map<long, std::set<ProcessTable::Identity>>& waitedFor)
+{
+    if (!ProcessTable::MayHaveChildren())
+        return;
+    const pid_t self = ::getpid();
+    for (const ProcessTable::Entry& entry : ProcessTable::All())
+    {
+        if (entry.parent == self && entry.Zombie() && waitedFor.count(entry.pid) == 0)
+            ::waitpid(entry.pid, nullptr, WNOHANG);
+    }
 }
 
 int Milliseconds(Clock::duration duration)
@@ -64,38 +143,22 @@ void ScriptHost::ChangeDirectory(const std::string& path)
             Poco::format("Cannot change the working directory to '%s': %s", path, std::string(std::strerror(errno))));
 }
 
-long ScriptHost::StartScript(const std::string& script)
+long ScriptHost::StartScript(const std::string& script, const std::function<void(long)>& starting)
 {
     // What Poco::Process::launch did, without its cost: it closed every descriptor up to the
     // limit one call at a time (20,000 calls, tens of milliseconds, where the limit is high);
-    // close_range does it in one. vfork spares copying the agent's page tables, since the child
-    // only closes descriptors and execs. Everything is prepared before the child exists.
-    std::string shell = "/bin/sh";
-    std::string argument = script;
-    char* const arguments[] = {&shell[0], &argument[0], nullptr};
-    const long descriptorLimit = ::sysconf(_SC_OPEN_MAX);
-    const bool restoreUmask = scriptUmaskSet;
-    const mode_t mask = scriptUmask;
-    const pid_t processId = ::vfork();
-    if (processId < 0)
-        throw Poco::SystemException("Cannot fork process for", shell);
-    if (processId == 0)
-    {
-        // A group of its own: a stop or a time limit reaches the script and everything it
-        // started, and a terminal's Ctrl-C reaches the agent alone, which passes it on.
-        ::setpgid(0, 0);
-        if (restoreUmask)
-            ::umask(mask);
-        // The scripts inherit the standard streams only, not the agent's log or work files.
-        if (::close_range(3, ~0U, 0) != 0)
-        {
-            for (long descriptor = 3; descriptor < descriptorLimit; ++descriptor)
-                ::close(static_cast<int>(descriptor));
-        }
-        ::execv(arguments[0], arguments);
-        _exit(72);
-    }
-    started.insert(processId);
+    // GatedLaunch closes them in one call, and lets the script run only once `starting` has
+    // recorded it.
+    BecomeSubreaper();
+    // Usually nothing runs below the agent yet; a walk through /proc only when something may.
+    std::set<ProcessTable::Identity> before;
+    if (ProcessTable::MayHaveChildren())
+        before = ProcessTable::DescendantIdentities(::getpid());
+    const pid_t processId = GatedLaunch::Launch({"/bin/sh", script}, scriptUmaskSet, scriptUmask, [&](pid_t child) {
+        if (starting)
+            starting(child);
+    });
+    started.emplace(processId, std::move(before));
     return processId;
 }
 
@@ -104,8 +167,9 @@ ScriptEnd ScriptHost::WaitForScript(long processId, const ScriptLimits& limits)
     const auto found = started.find(processId);
     if (found == started.end())
         throw std::runtime_error(Poco::format("No script was started as process %ld", processId));
-    started.erase(found);
     const pid_t process = static_cast<pid_t>(processId);
+    const ScriptTree tree(process, std::move(found->second));
+    started.erase(found);
 
     ScriptEnd end;
     const Clock::time_point start = Clock::now();
@@ -116,7 +180,7 @@ ScriptEnd ScriptHost::WaitForScript(long processId, const ScriptLimits& limits)
     bool killed = false;
     Clock::time_point killAt;
     const auto stop = [&](int signal) {
-        ::kill(-process, signal);
+        tree.Signal(signal);
         stopping = true;
         killAt = Clock::now() + grace;
     };
@@ -147,7 +211,7 @@ ScriptEnd ScriptHost::WaitForScript(long processId, const ScriptLimits& limits)
         }
         else if (stopping && !killed && now >= killAt)
         {
-            ::kill(-process, SIGKILL);
+            tree.Signal(SIGKILL);
             killed = true;
         }
 
@@ -166,22 +230,52 @@ ScriptEnd ScriptHost::WaitForScript(long processId, const ScriptLimits& limits)
     if (descriptor >= 0)
         ::close(descriptor);
 
-    // After a stop, what the script started goes too: the rest of its group gets the grace
-    // period the script had, then SIGKILL.
+    // After a stop, what the script started goes too, in its group or out of it: the rest gets
+    // the grace period the script had, then SIGKILL. Being the subreaper, the agent reaps what
+    // was orphaned; SIGKILL is sent again while anything is left, for what was forked meanwhile.
     if (stopping)
     {
-        while (!killed && GroupAlive(process) && Clock::now() < killAt)
-            ::usleep(20000);
-        if (GroupAlive(process))
-            ::kill(-process, SIGKILL);
-        // SIGKILL cannot be caught; the group's orphans are reaped by init in a moment.
+        while (!killed && tree.Remaining() && Clock::now() < killAt)
+            ::usleep(50000);
         const Clock::time_point settled = Clock::now() + std::chrono::seconds(2);
-        while (GroupAlive(process) && Clock::now() < settled)
+        while (tree.Remaining() && Clock::now() < settled)
+        {
+            tree.Signal(SIGKILL);
             ::usleep(10000);
+        }
     }
+    ReapLeftovers(started);
     // A script killed by a signal gives 256 + the signal's number, as POCO reported it.
     end.status = WIFEXITED(status) ? WEXITSTATUS(status) : 256 + WTERMSIG(status);
     return end;
+}
+
+bool ScriptHost::CanBeScriptGroup(long group)
+{
+    // 0 and -1 would signal the agent's own group or every process there is, 1 is init's.
+    return group > 1 && group <= std::numeric_limits<pid_t>::max() && group != ::getpid() && group != ::getpgrp();
+}
+
+int ScriptHost::StopOrphanedGroup(long groupId, int graceSeconds)
+{
+    if (!CanBeScriptGroup(groupId))
+        throw std::runtime_error(Poco::format("%ld cannot be the process group of a script", groupId));
+    const pid_t group = static_cast<pid_t>(groupId);
+    ::kill(-group, SIGTERM);
+    // Not the agent's children: their parent (init, say) reaps them, and a zombie left unreaped
+    // counts as gone.
+    const Clock::time_point killAt = Clock::now() + std::chrono::seconds(graceSeconds > 0 ? graceSeconds : 0);
+    while (!ProcessTable::LiveMembers(group).empty() && Clock::now() < killAt)
+        ::usleep(50000);
+    if (ProcessTable::LiveMembers(group).empty())
+        return 0;
+    const Clock::time_point settled = Clock::now() + std::chrono::seconds(2);
+    while (!ProcessTable::LiveMembers(group).empty() && Clock::now() < settled)
+    {
+        ::kill(-group, SIGKILL);
+        ::usleep(10000);
+    }
+    return ProcessTable::LiveMembers(group).empty() ? 1 : -1;
 }
 
 void ScriptHost::SetScriptUmask(mode_t mask)

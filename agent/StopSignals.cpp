@@ -4,12 +4,18 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace
 {
+const int stopSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
 volatile sig_atomic_t received = 0;
 volatile sig_atomic_t deferring = 0;
+/// Seconds a deferral waits after a stop signal; -1 for as long as it takes.
+volatile sig_atomic_t limitSeconds = -1;
+volatile sig_atomic_t limitRunning = 0;
 int wakeRead = -1;
 int wakeWrite = -1;
 
@@ -19,25 +25,43 @@ void WriteMessage(const char* text)
     static_cast<void>(ignored);
 }
 
+[[noreturn]] void Stopped(int signal, const char* why)
+{
+    WriteMessage(signal == SIGTERM  ? "tarvel: stopped by SIGTERM"
+                 : signal == SIGINT ? "tarvel: stopped by SIGINT"
+                                    : "tarvel: stopped by SIGHUP");
+    WriteMessage(why);
+    _exit(1);
+}
+
 /// Only async-signal-safe calls here.
 void OnStopSignal(int signal)
 {
     const int savedErrno = errno;
     if (received == 0)
         received = signal;
+    // Nothing is half done outside a work item: what the state directory holds is whole, a
+    // response already stored is delivered by the next run.
     if (!deferring)
+        Stopped(signal, "\n");
+    if (limitSeconds == 0)
+        Stopped(received, "; the work in progress was not waited for\n");
+    if (limitSeconds > 0 && !limitRunning)
     {
-        // Nothing is half done outside a work item: what the state directory holds is whole, a
-        // response already stored is delivered by the next run.
-        WriteMessage(signal == SIGTERM  ? "tarvel: stopped by SIGTERM\n"
-                     : signal == SIGINT ? "tarvel: stopped by SIGINT\n"
-                                        : "tarvel: stopped by SIGHUP\n");
-        _exit(1);
+        limitRunning = 1;
+        ::alarm(static_cast<unsigned>(limitSeconds));
     }
     const char byte = static_cast<char>(signal);
     const ssize_t ignored = ::write(wakeWrite, &byte, 1);
     static_cast<void>(ignored);
     errno = savedErrno;
+}
+
+void OnLimit(int)
+{
+    // Only the limit of a deferral arms the alarm; any other SIGALRM is no reason to stop.
+    if (limitRunning && received != 0)
+        Stopped(received, "; the work in progress did not end within the grace period\n");
 }
 } // namespace
 
@@ -52,7 +76,7 @@ void StopSignals::Install()
             wakeWrite = descriptors[1];
         }
     }
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+    for (const int signal : stopSignals)
     {
         struct sigaction previous;
         if (::sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
@@ -65,6 +89,11 @@ void StopSignals::Install()
         action.sa_flags = 0;
         ::sigaction(signal, &action, nullptr);
     }
+    struct sigaction limit;
+    std::memset(&limit, 0, sizeof limit);
+    limit.sa_handler = OnLimit;
+    sigfillset(&limit.sa_mask);
+    ::sigaction(SIGALRM, &limit, nullptr);
 }
 
 int StopSignals::Received()
@@ -99,8 +128,15 @@ std::string StopSignals::Name(int signal)
 
 StopSignals::Deferral::Deferral()
     : active(true)
+    , previous(deferring)
 {
     deferring = 1;
+}
+
+StopSignals::Deferral::Deferral(int seconds)
+    : Deferral()
+{
+    limitSeconds = seconds < 0 ? 0 : seconds;
 }
 
 StopSignals::Deferral::~Deferral()
@@ -108,9 +144,51 @@ StopSignals::Deferral::~Deferral()
     End();
 }
 
+void StopSignals::Deferral::EndLimit()
+{
+    if (!active)
+        return;
+    limitSeconds = -1;
+    ::alarm(0);
+    limitRunning = 0;
+}
+
 void StopSignals::Deferral::End()
 {
-    if (active)
-        deferring = 0;
+    if (!active)
+        return;
+    EndLimit();
+    deferring = previous;
     active = false;
+}
+
+StopSignals::Blocked::Blocked()
+{
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    for (const int signal : stopSignals)
+        sigaddset(&blocked, signal);
+    ::pthread_sigmask(SIG_BLOCK, &blocked, &previous);
+}
+
+StopSignals::Blocked::~Blocked()
+{
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+}
+
+void StopSignals::Blocked::RestoreInChild() const
+{
+    // The child's dispositions are its own (vfork shares memory, not the signal handlers).
+    for (const int signal : stopSignals)
+    {
+        struct sigaction current;
+        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler != SIG_IGN)
+        {
+            struct sigaction standard;
+            std::memset(&standard, 0, sizeof standard);
+            standard.sa_handler = SIG_DFL;
+            ::sigaction(signal, &standard, nullptr);
+        }
+    }
+    ::sigprocmask(SIG_SETMASK, &previous, nullptr);
 }

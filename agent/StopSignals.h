@@ -1,10 +1,12 @@
 // How the agent stops when it is asked to (SIGTERM, SIGINT, SIGHUP). Outside the handling of a
-// work item a stop signal ends the process at once, with status 1. While an item is handled the
-// signal is only recorded, so that the item can be wound up: its running script stopped, its
-// secrets removed and its failure reported. Signals that were ignored when the agent started
-// (nohup, a background job) stay ignored.
+// work item a stop signal ends the process at once, with status 1. While an item is fetched the
+// signal waits for the exchange, at most a grace period, so that an item the server has handed
+// out is answered; while an item is handled the signal is only recorded, so that the item can be
+// wound up: its running script stopped, its secrets removed and its failure reported. Signals
+// that were ignored when the agent started (nohup, a background job) stay ignored.
 #pragma once
 
+#include <csignal>
 #include <string>
 
 class StopSignals
@@ -29,7 +31,13 @@ public:
     {
     public:
         Deferral();
+        /// A deferral that waits at most `limitSeconds` after a stop signal (0: not at all): then
+        /// the process ends with status 1 and a message on standard error, whatever it was doing.
+        explicit Deferral(int limitSeconds);
         ~Deferral();
+        /// From now on a stop signal is only recorded, however long the caller takes to act on
+        /// it; a limit already running is cancelled.
+        void EndLimit();
         /// Ends the deferral before the object goes. A signal recorded meanwhile does not end
         /// the process now: the caller looks at Received().
         void End();
@@ -39,5 +47,26 @@ public:
 
     private:
         bool active;
+        int previous;
+    };
+
+    /// Blocks the stop signals in the calling thread for its lifetime. A child started with
+    /// vfork meanwhile shares the agent's memory until it execs: the agent's handler must never
+    /// run in it.
+    class Blocked
+    {
+    public:
+        Blocked();
+        ~Blocked();
+        /// In the child, before exec: the stop signals back to their default action (those the
+        /// agent found ignored stay ignored) and the signal mask the thread had. Only
+        /// async-signal-safe calls.
+        void RestoreInChild() const;
+
+        Blocked(const Blocked&) = delete;
+        Blocked& operator=(const Blocked&) = delete;
+
+    private:
+        sigset_t previous;
     };
 };

@@ -388,3 +388,37 @@ TEST_F(HostileInput, AgentsOwnFilesAreOwnerOnly)
     // The scripts keep the umask the agent was started with.
     EXPECT_EQ(Mode(work / "scripts/by-the-script"), 0644u);
 }
+
+TEST_F(HostileInput, FailingScriptCannotKeepTheSecretsByLooseningOrMovingItsDirectory)
+{
+    // The failure's secrets go whatever the script did to its directory; what it left there is
+    // read only from a directory that still passes the checks.
+    const struct
+    {
+        const char* name;
+        std::string script;
+        std::string left;
+    } cases[] = {
+        {"opened to everyone", "chmod 0777 .\n", "scripts/Setup/properties.xml"},
+        {"moved away, a link in its place",
+         "mkdir -p ../../elsewhere\ncd .. && mv Setup Moved && ln -s ../elsewhere Setup\n",
+         "scripts/Moved/properties.xml"},
+    };
+    for (const auto& attack : cases)
+    {
+        SCOPED_TRACE(attack.name);
+        Remove("scripts/Setup");
+        Remove("scripts/Moved");
+        Script("Setup/01_fail.sh",
+               "echo 'read me' > tarvelerror.txt\necho 'relay me' > tarvellog.txt\n" + attack.script + "exit 3\n");
+        const AgentResult result = RunItem(Item("plain", "Setup"));
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(Message(), "Failure executing script '01_fail.sh'");
+        EXPECT_FALSE(work.Exists(attack.left)) << "the decrypted secrets stayed behind";
+        EXPECT_EQ(Log().find("read me"), std::string::npos) << Log();
+        EXPECT_EQ(Log().find("relay me"), std::string::npos) << Log();
+        ExpectNoSecretAnywhere(result);
+        ::chmod((work / "scripts/Setup").c_str(), 0755);
+    }
+    EXPECT_FALSE(work.Exists("elsewhere/properties.xml"));
+}

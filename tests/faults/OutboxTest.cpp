@@ -7,6 +7,7 @@
 #include <Poco/NumberParser.h>
 #include <Poco/String.h>
 
+#include <chrono>
 #include <csignal>
 
 namespace
@@ -42,6 +43,19 @@ protected:
         agent.Signal(signal);
         result = agent.Wait();
         return Poco::NumberParser::parse(Poco::trim(Read("scripts/group")));
+    }
+
+    /// Starts the agent against `server`, without --name: it asks for work for the two IDs made
+    /// from the machine's UUID in turn.
+    std::unique_ptr<RunningAgent> StartAgainst(const SoapServer& server)
+    {
+        return Start({"--host", "127.0.0.1:" + std::to_string(server.Port()), "--script", "scripts"}, FakeUuid());
+    }
+
+    /// A reply to GetWorkItem that trickles in for seconds: `entry` is the rest of its scenario entry.
+    static std::string Trickled(const std::string& entry)
+    {
+        return "{\"GetWorkItem\": {\"slowBytesPerSecond\": 200, " + entry + "}, \"WorkItemComplete\": {}}";
     }
 
     std::string item;
@@ -161,4 +175,53 @@ TEST_F(Reports, KilledRunIsReportedByTheNextOne)
     EXPECT_EQ(requests[1].operation, "WorkItemComplete");
     ExpectReport(ReportOf(requests[1]), false, "The previous run ended while '01_wait.sh' ran; the agent was stopped");
     EXPECT_EQ(requests[2].operation, "GetWorkItem");
+}
+
+TEST_F(Reports, StopWhileTheItemIsFetchedAnswersItUnrun)
+{
+    Configure("tarvel.stopGrace = 60");
+    SoapServer server(Trickled("\"result\": " + SoapServer::JsonString(item)));
+    server.Start();
+    std::unique_ptr<RunningAgent> agent = StartAgainst(server);
+    ASSERT_TRUE(WaitFor([&] { return !Requests(server, "GetWorkItem").empty(); })) << Log();
+    agent->Signal(SIGTERM);
+    const AgentResult result = agent->Wait(120);
+    EXPECT_EQ(result.status, 1) << Log();
+    EXPECT_FALSE(work.Exists("scripts/runs")) << "a script ran after the stop";
+    EXPECT_FALSE(work.Exists("scripts/Setup/properties.xml"));
+    const std::vector<SoapServer::Request> reports = Requests(server, "WorkItemComplete");
+    ASSERT_EQ(reports.size(), 1u) << "the item the server handed out was not answered\n" << Log();
+    ExpectReport(ReportOf(reports[0]), false, "The run was interrupted by SIGTERM before any script ran");
+    EXPECT_TRUE(StateFiles("outbox").empty());
+    EXPECT_TRUE(Logged("Error", "The agent stops after SIGTERM")) << Log();
+
+    // Without an item the stop is obeyed as soon as the answer is in: no more work is asked for.
+    server.SetScenario(Trickled("\"missing\": true"));
+    Remove("agent.log");
+    agent = StartAgainst(server);
+    ASSERT_TRUE(WaitFor([&] { return Requests(server, "GetWorkItem").size() == 2; })) << Log();
+    agent->Signal(SIGHUP);
+    EXPECT_EQ(agent->Wait(120).status, 1) << Log();
+    EXPECT_EQ(Requests(server, "GetWorkItem").size(), 2u) << "work was asked for after the stop";
+    EXPECT_TRUE(Logged("Error", "The agent stops after SIGHUP")) << Log();
+}
+
+TEST_F(Reports, FetchThatOutlastsTheGraceIsAbandoned)
+{
+    Configure("tarvel.stopGrace = 1");
+    SoapServer server("{\"GetWorkItem\": {\"hang\": true}}");
+    server.Start();
+    std::unique_ptr<RunningAgent> agent = StartAgainst(server);
+    ASSERT_TRUE(WaitFor([&] { return !Requests(server, "GetWorkItem").empty(); })) << Log();
+    const auto start = std::chrono::steady_clock::now();
+    agent->Signal(SIGTERM);
+    const AgentResult result = agent->Wait(120);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(result.status, 1);
+    // Well below the exchange's own time-out of 60 s.
+    EXPECT_LT(seconds, 30.0) << "the agent waited for the exchange beyond the grace period";
+    EXPECT_NE(result.err.find("tarvel: stopped by SIGTERM; the work in progress did not end within the grace period"),
+              std::string::npos)
+        << result.err;
+    EXPECT_TRUE(Requests(server, "WorkItemComplete").empty());
 }

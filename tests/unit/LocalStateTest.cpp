@@ -272,7 +272,7 @@ TEST(InFlightRecord, SurvivesValuesWithLineBreaksAndKeepsTheLatestScript)
     StateDirectory state(root / "state", log.logger);
     InFlightRecord record;
     EXPECT_FALSE(InFlightRecord::Load(state, record));
-    InFlightRecord written{Outbox::NewToken(), "id\nwith=lines\\", "Set\rup", ""};
+    InFlightRecord written{Outbox::NewToken(), "id\nwith=lines\\", "Set\rup", "", 4242, 987654321, "boot\nid"};
     written.Save(state);
     written.script = "02_x.sh";
     written.SaveProgress(state);
@@ -281,6 +281,9 @@ TEST(InFlightRecord, SurvivesValuesWithLineBreaksAndKeepsTheLatestScript)
     EXPECT_EQ(record.id, written.id);
     EXPECT_EQ(record.task, written.task);
     EXPECT_EQ(record.script, "02_x.sh");
+    EXPECT_EQ(record.group, written.group);
+    EXPECT_EQ(record.groupStart, written.groupStart);
+    EXPECT_EQ(record.groupBoot, written.groupBoot);
 
     // The progress of another item says nothing of this one.
     InFlightRecord other = written;

@@ -1,4 +1,5 @@
 #include "Runner.h"
+#include "ProcessTable.h"
 #include "ScriptHost.h"
 #include "TaskDirectory.h"
 #include "TempDirectory.h"
@@ -8,8 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <stdexcept>
 #include <string>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -27,12 +31,12 @@ public:
         ScriptHost::ChangeDirectory(path);
     }
 
-    long StartScript(const std::string& script) override
+    long StartScript(const std::string& script, const std::function<void(long)>& starting) override
     {
         started.push_back(script);
         if (failStart)
             throw std::runtime_error("cannot fork");
-        return ScriptHost::StartScript(script);
+        return ScriptHost::StartScript(script, starting);
     }
 
     std::string original = Poco::Path::current();
@@ -219,6 +223,31 @@ TEST_F(RunnerTest, ScriptThatCannotStartFailsAndRestoresTheDirectory)
     EXPECT_EQ(host.changes.back(), host.original);
 }
 
+TEST_F(RunnerTest, ScriptRunsOnlyOnceItsStartIsRecorded)
+{
+    root.Write("T/01_a.sh", succeed, 0755);
+    long recorded = 0;
+    Runner(root.Path(), host).Execute("T", [&](const std::string& script, long processId) {
+        EXPECT_EQ(script, "01_a.sh");
+        ProcessTable::Entry leader;
+        ASSERT_TRUE(ProcessTable::Find(static_cast<pid_t>(processId), leader));
+        EXPECT_EQ(leader.group, processId) << "the script leads no process group of its own";
+        EXPECT_EQ(leader.parent, ::getpid());
+        ::usleep(200000);
+        EXPECT_EQ(Ran(), "") << "the script ran before its start was recorded";
+        recorded = processId;
+    });
+    EXPECT_GT(recorded, 0);
+    EXPECT_EQ(Ran(), "01_a.sh\n");
+
+    // A start that cannot be recorded: the script never runs, the task fails.
+    EXPECT_THROW(
+        Runner(root.Path(), host).Execute("T", [](const std::string&, long) { throw std::runtime_error("full"); }),
+        std::runtime_error);
+    EXPECT_EQ(Ran(), "01_a.sh\n");
+    EXPECT_FALSE(ProcessTable::MayHaveChildren()) << "the script that never ran was not reaped";
+}
+
 TEST_F(RunnerTest, DirectoryWithoutQualifyingEntriesRunsNothing)
 {
     root.MakeDirectory("Empty");
@@ -226,6 +255,49 @@ TEST_F(RunnerTest, DirectoryWithoutQualifyingEntriesRunsNothing)
     Runner(root.Path(), host).Execute("Empty");
     Runner(root.Path(), host).Execute("Skipped");
     EXPECT_TRUE(host.started.empty());
+}
+
+TEST(ScriptHost, RefusesGroupsNoScriptCanHave)
+{
+    // Signalled as groups these would reach every process there is, init, or the agent itself.
+    for (const long group : {-5L, -1L, 0L, 1L, static_cast<long>(::getpid()), static_cast<long>(::getpgrp()), 1L << 40})
+        EXPECT_FALSE(ScriptHost::CanBeScriptGroup(group)) << group;
+    const long other = ::getpid() + 1 == ::getpgrp() ? ::getpid() + 2 : ::getpid() + 1;
+    EXPECT_TRUE(ScriptHost::CanBeScriptGroup(other));
+}
+
+TEST(ProcessTable, NameCannotPassForFields)
+{
+    // A process may name itself anything, parentheses and numbers included; what follows the
+    // name is still read as its parent, group and start.
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    if (child == 0)
+    {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_NAME, "x) Z 1 1 1 (y", 0, 0, 0);
+        const ssize_t ignored = ::write(ready[1], "r", 1);
+        static_cast<void>(ignored);
+        ::pause();
+        _exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ProcessTable::Entry entry;
+    const bool found = ProcessTable::Find(child, entry);
+    ProcessTable::Entry self;
+    ASSERT_TRUE(ProcessTable::Find(::getpid(), self));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(entry.parent, ::getpid());
+    EXPECT_EQ(entry.group, child);
+    EXPECT_NE(entry.state, 'Z');
+    EXPECT_GE(entry.start, self.start);
+    EXPECT_FALSE(ProcessTable::Find(child, entry)) << "a reaped process is still found";
 }
 
 TEST(RunnerToLower, LowersAsciiOnly)
