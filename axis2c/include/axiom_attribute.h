@@ -9,6 +9,7 @@
 #include <axutil_env.h>
 #include <axutil_qname.h>
 #include <axiom_namespace.h>
+#include <axiom_output.h>
 
 #ifdef __cplusplus
 extern "C"

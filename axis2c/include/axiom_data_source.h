@@ -10,6 +10,7 @@
 #include <axutil_env.h>
 #include <axutil_stream.h>
 #include <axiom_node.h>
+#include <axiom_output.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -15,6 +15,10 @@
 #include <axiom_node.h>
 #include <axiom_namespace.h>
 #include <axiom_attribute.h>
+#include <axiom_output.h>
+#include <axutil_utils.h>
+/* Axis2/C's header brings this in through its child iterators. */
+#include <axiom_text.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -11,6 +11,8 @@
 
 #include <axutil_utils_defines.h>
 #include <axutil_env.h>
+#include <axiom_output.h>
+#include <axutil_string.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -10,6 +10,7 @@
 #include <axutil_env.h>
 #include <axiom_node.h>
 #include <axiom_xml_writer.h>
+#include <axutil_array_list.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -8,6 +8,9 @@
 #include <axutil_env.h>
 #include <axiom_node.h>
 #include <axiom_soap_fault.h>
+#include <axiom_element.h>
+#include <axiom_namespace.h>
+#include <axiom_soap_envelope.h>
 
 #ifdef __cplusplus
 extern "C"

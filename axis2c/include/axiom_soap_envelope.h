@@ -11,6 +11,8 @@
 #include <axiom_node.h>
 #include <axiom_namespace.h>
 #include <axiom_soap_const.h>
+#include <axiom_element.h>
+#include <axutil_array_list.h>
 
 #ifdef __cplusplus
 extern "C"

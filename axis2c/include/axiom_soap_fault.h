@@ -9,6 +9,8 @@
 #include <axutil_utils_defines.h>
 #include <axutil_env.h>
 #include <axiom_node.h>
+#include <axiom_soap_const.h>
+#include <axiom_element.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -9,6 +9,7 @@
 #include <axiom_node.h>
 #include <axiom_soap_fault_value.h>
 #include <axiom_soap_fault_sub_code.h>
+#include <axiom_soap_fault.h>
 
 #ifdef __cplusplus
 extern "C"

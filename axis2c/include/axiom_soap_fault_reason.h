@@ -9,6 +9,7 @@
 #include <axiom_node.h>
 #include <axutil_array_list.h>
 #include <axiom_soap_fault_text.h>
+#include <axiom_soap_fault.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -8,6 +8,7 @@
 #include <axutil_env.h>
 #include <axiom_node.h>
 #include <axiom_soap_fault_value.h>
+#include <axiom_soap_fault_code.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -7,6 +7,7 @@
 #include <axutil_utils_defines.h>
 #include <axutil_env.h>
 #include <axiom_node.h>
+#include <axiom_soap_fault_reason.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -7,6 +7,8 @@
 #include <axutil_utils_defines.h>
 #include <axutil_env.h>
 #include <axiom_node.h>
+#include <axiom_soap_fault.h>
+#include <axiom_soap_fault_sub_code.h>
 
 #ifdef __cplusplus
 extern "C"

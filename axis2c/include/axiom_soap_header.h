@@ -7,6 +7,10 @@
 #include <axutil_utils_defines.h>
 #include <axutil_env.h>
 #include <axiom_node.h>
+#include <axiom_element.h>
+#include <axutil_array_list.h>
+#include <axutil_hash.h>
+#include <axiom_soap_envelope.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -8,6 +8,9 @@
 #include <axutil_utils_defines.h>
 #include <axutil_env.h>
 #include <axiom_node.h>
+#include <axiom_output.h>
+/* Axis2/C's header brings this in through its data handler. */
+#include <axutil_hash.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -12,5 +12,6 @@
 #include <axis2_svc.h>
 #include <axis2_options.h>
 #include <axis2_svc_client.h>
+#include <axis2_callback.h>
 
 #endif /* AXIS2_CLIENT_H */

@@ -6,6 +6,8 @@
 #define AXIS2_CONST_H
 
 #include <axis2_defines.h>
+#include <axutil_env.h>
+#include <axutil_utils.h>
 
 #ifdef __cplusplus
 extern "C"

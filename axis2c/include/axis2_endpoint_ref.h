@@ -6,6 +6,11 @@
 
 #include <axis2_defines.h>
 #include <axutil_env.h>
+#include <axis2_const.h>
+#include <axutil_array_list.h>
+/* Axis2/C's header brings these in through its any-content type. */
+#include <axutil_qname.h>
+#include <axutil_hash.h>
 
 #ifdef __cplusplus
 extern "C"

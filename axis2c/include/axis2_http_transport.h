@@ -7,6 +7,7 @@
 #define AXIS2_HTTP_TRANSPORT_H
 
 #include <axis2_defines.h>
+#include <axis2_const.h>
 
 #ifdef __cplusplus
 extern "C"

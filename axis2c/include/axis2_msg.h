@@ -10,6 +10,8 @@
 
 #include <axis2_defines.h>
 #include <axutil_env.h>
+#include <axis2_op.h>
+#include <axutil_array_list.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -9,6 +9,14 @@
 #include <axutil_env.h>
 #include <axutil_qname.h>
 #include <axis2_msg.h>
+#include <axis2_svc.h>
+#include <axutil_array_list.h>
+/* Axis2/C's header brings these in through its parameter container and its
+ * context headers, which this engine does not have. */
+#include <axutil_hash.h>
+#include <axutil_property.h>
+#include <axiom_node.h>
+#include <axis2_endpoint_ref.h>
 
 #ifdef __cplusplus
 extern "C"

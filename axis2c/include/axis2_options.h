@@ -15,6 +15,8 @@
 #include <axis2_endpoint_ref.h>
 #include <axutil_hash.h>
 #include <axiom_element.h>
+/* Axis2/C's header brings this in through its transport receiver. */
+#include <axis2_svc.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -9,6 +9,11 @@
 #include <axutil_env.h>
 #include <axutil_qname.h>
 #include <axis2_op.h>
+#include <axutil_error.h>
+#include <axutil_array_list.h>
+#include <axis2_const.h>
+#include <axutil_string.h>
+#include <axutil_stream.h>
 
 #ifdef __cplusplus
 extern "C"
@@ -16,6 +21,9 @@ extern "C"
 #endif
 
 typedef struct axis2_svc axis2_svc_t;
+
+/* axis2_op.h includes this header too: the operation may not be declared yet. */
+struct axis2_op;
 
 AXIS2_EXTERN axis2_svc_t *AXIS2_CALL
 axis2_svc_create(const axutil_env_t *env);

@@ -43,6 +43,17 @@
 #include <axis2_svc.h>
 #include <axis2_callback.h>
 #include <axiom_soap_envelope.h>
+#include <axutil_uri.h>
+#include <axiom_element.h>
+#include <axis2_endpoint_ref.h>
+#include <axutil_string.h>
+/* Axis2/C's header brings these in through its policy header, which this engine
+ * does not have; code written for Axis2/C relies on them. */
+#include <axis2_util.h>
+#include <axutil_log_default.h>
+#include <axutil_error_default.h>
+#include <axiom.h>
+#include <axiom_soap.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -25,5 +25,7 @@
 #include <axutil_base64.h>
 #include <axutil_base64_binary.h>
 #include <platforms/axutil_platform_auto_sense.h>
+/* Axis2/C's header brings this in through axutil_url.h. */
+#include <axutil_uri.h>
 
 #endif /* AXIS2_UTIL_H */

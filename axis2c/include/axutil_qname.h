@@ -8,6 +8,7 @@
 
 #include <axutil_utils_defines.h>
 #include <axutil_env.h>
+#include <axutil_string.h>
 
 #ifdef __cplusplus
 extern "C"

@@ -7,6 +7,7 @@
 
 #include <axutil_utils_defines.h>
 #include <axutil_env.h>
+#include <axutil_utils.h>
 
 #ifdef __cplusplus
 extern "C"

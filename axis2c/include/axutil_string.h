@@ -9,6 +9,7 @@
 
 #include <axutil_utils_defines.h>
 #include <axutil_env.h>
+#include <axutil_error.h>
 
 #ifdef __cplusplus
 extern "C"

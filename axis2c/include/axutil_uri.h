@@ -10,6 +10,8 @@
 
 #include <axutil_utils_defines.h>
 #include <axutil_env.h>
+#include <axutil_string.h>
+#include <axutil_utils.h>
 
 #ifdef __cplusplus
 extern "C"

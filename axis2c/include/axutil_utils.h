@@ -42,6 +42,21 @@ extern "C"
         AXIS2_ERROR_SET_STATUS_CODE(error, AXIS2_SUCCESS); \
     } while (0)
 
+/* AXIS2_PARAM_CHECK on the environment's error. Generated stubs write it
+ * without a semicolon after it, so it is an if/else statement rather than a
+ * do/while block. */
+#define AXIS2_FUNC_PARAM_CHECK(object, env, error_return) \
+    if (!(object)) \
+    { \
+        AXIS2_ERROR_SET_ERROR_NUMBER((env)->error, AXIS2_ERROR_INVALID_NULL_PARAM); \
+        AXIS2_ERROR_SET_STATUS_CODE((env)->error, AXIS2_FAILURE); \
+        return error_return; \
+    } \
+    else \
+    { \
+        AXIS2_ERROR_SET_STATUS_CODE((env)->error, AXIS2_SUCCESS); \
+    }
+
 #define AXIS2_PARAM_CHECK_VOID(error, object) \
     do \
     { \

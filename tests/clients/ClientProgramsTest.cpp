@@ -1,7 +1,10 @@
 // Client programs written the way Axis2/C's own samples are (echo, fault,
-// math), built against the engine and run as separate processes against the
-// node-soap sample services: what a program written for Axis2/C gets from
-// this engine, and what went over the wire.
+// math) and a client of a stub in the shape Axis2/C's code generator writes
+// (proxy_agent_client), built against the engine and run as separate
+// processes against the node-soap services: what a program written for
+// Axis2/C gets from this engine, and what went over the wire. The same tests
+// run the programs built in the tree and those built from an installation of
+// the engine with pkg-config (CLIENTS_DIR).
 #include "SoapServer.h"
 #include "TempDirectory.h"
 
@@ -177,6 +180,83 @@ TEST_F(ClientPrograms, ClientHomeNamingAMissingFileIsAnError)
     EXPECT_EQ(Start("math_client", {Service("math"), "add", "1", "2"}, home / "axis2.xml").status,
               0);
     EXPECT_EQ(Start("math_client", {Service("math"), "add", "1", "2"}).status, 0);
+}
+
+TEST_F(ClientPrograms, GeneratedStubGetsTheHostStatus)
+{
+    const ProgramRun run =
+        Start("proxy_agent_client", {server.Uri(), "GetHostStatus", "vm-17 <&>"});
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output, "GetHostStatus(vm-17 <&>) = vm-17 <&>\n");
+
+    // The operation object's request as the service expects it: its SOAP action, the binding's
+    // element with the text escaped, and node-soap's reading of it.
+    const std::vector<SoapServer::Request> requests = server.Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].operation, "GetHostStatus");
+    EXPECT_EQ(requests[0].soapAction,
+              "\"http://orvex.example/Ostrel/OstrelProxyAgent/GetHostStatus\"");
+    EXPECT_NE(requests[0].body.find("<n:GetHostStatus xmlns:n=\"http://orvex.example/Ostrel\">"
+                                    "<n:hostName>vm-17 &lt;&amp;&gt;</n:hostName>"
+                                    "</n:GetHostStatus>"),
+              std::string::npos)
+        << requests[0].body;
+    EXPECT_EQ(requests[0].args, "{\"hostName\":\"vm-17 <&>\"}");
+}
+
+TEST_F(ClientPrograms, GeneratedStubGetsTheWorkItemOrNone)
+{
+    const std::string item = "<workItem id=\"7\"><task>a &amp; b</task></workItem>";
+    server.SetScenario(SoapServer::WorkItemScenario(item));
+    ProgramRun run = Start("proxy_agent_client", {server.Uri(), "GetWorkItem", "agent-1"});
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output, "GetWorkItem(agent-1) = " + item + "\n");
+
+    server.SetScenario(R"({"GetWorkItem": {"nil": true}})");
+    run = Start("proxy_agent_client", {server.Uri(), "GetWorkItem", "agent-1"});
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output, "GetWorkItem(agent-1) = (none)\n");
+
+    server.SetScenario("{}"); // no work: the response element without a child
+    run = Start("proxy_agent_client", {server.Uri(), "GetWorkItem", "agent-1"});
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output, "GetWorkItem(agent-1) = (none)\n");
+
+    const std::vector<SoapServer::Request> requests = server.Requests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[0].operation, "GetWorkItem");
+    EXPECT_EQ(requests[0].args, "{\"agentID\":\"agent-1\"}");
+}
+
+TEST_F(ClientPrograms, GeneratedStubReportsFaultsAndUnexpectedReplies)
+{
+    server.SetScenario(
+        R"({"GetHostStatus": {"fault": {"code": "soap:Server", "string": "host store offline"}}})");
+    ProgramRun run = Start("proxy_agent_client", {server.Uri(), "GetHostStatus", "vm-17"});
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_EQ(run.output.rfind("GetHostStatus invoke FAILED (error 76): HTTP transport error: SOAP "
+                               "fault (HTTP 500",
+                               0),
+              0u)
+        << run.output;
+    EXPECT_NE(run.output.find("host store offline"), std::string::npos) << run.output;
+
+    // A reply whose body is not the operation's response: the binding refuses it and the stub
+    // logs why, through the engine's log.
+    server.SetScenario(
+        R"({"GetHostStatus": {"raw": "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body><Other xmlns=\"http://orvex.example/Ostrel\"/></s:Body></s:Envelope>"}})");
+    run = Start("proxy_agent_client", {server.Uri(), "GetHostStatus", "vm-17"});
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_EQ(run.output.rfind("GetHostStatus invoke FAILED", 0), 0u) << run.output;
+    const std::string log = TempDirectory::Read(work / "proxy_agent_client.log");
+    EXPECT_NE(log.find("Failed in building adb object for GetHostStatusResponse : Expected "
+                       "GetHostStatusResponse|http://orvex.example/Ostrel but returned "
+                       "Other|http://orvex.example/Ostrel"),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("NULL returned from the GetHostStatusResponse_deserialize"),
+              std::string::npos)
+        << log;
 }
 
 } // namespace

@@ -13,6 +13,9 @@
 #include <strings.h>
 #include <sys/types.h>
 #include <unistd.h>
+/* Axis2/C's platform layer brings in the utility headers (through its UUID
+ * generator); axutil_utils.h includes this header in turn. */
+#include <axutil_utils.h>
 
 #define AXIS2_GETENV(_env_var_name) getenv(_env_var_name)
 #define AXIS2_SLEEP sleep
