@@ -38,15 +38,23 @@ wants=$base/etc/systemd/system/multi-user.target.wants/tarvel.service
 live=no
 [ -z "$base" ] && [ -d /run/systemd/system ] && command -v systemctl >/dev/null 2>&1 && live=yes
 
+# make_dirs DIRECTORY: creates it and the directories above it that are missing, and lists them
+# (relative to the root) in $list, for removal.
+make_dirs() {
+    [ -z "$1" ] || [ -d "$1" ] && return 0
+    make_dirs "${1%/*}"
+    mkdir -m 0755 "$1"
+    echo "${1#$base/}" >>"$list"
+}
+
 if [ "$action" = install ]; then
     [ -d "$here/files" ] || { echo "install.sh: no files/ beside this script: run it from the unpacked tarball" >&2; exit 1; }
+    # A first installation, or one after a removal: the service is enabled then.
     first=yes
+    [ -f "$base@TARVEL_PROGRAM@" ] && first=no
     list=$(mktemp)
     trap 'rm -f "$list"' EXIT
-    if [ -f "$manifest" ]; then
-        first=no
-        cp "$manifest" "$list"
-    fi
+    [ ! -f "$manifest" ] || cp "$manifest" "$list"
     # Directories first, with their modes (the logs, scripts and state directories are not for
     # other users); an existing directory keeps its owner and mode. Only the directories made
     # here are listed for removal: /usr or /etc/default are never removed.
@@ -73,18 +81,17 @@ if [ "$action" = install ]; then
         install -m "$mode" "$here/files/$file" "$base/$file.tarvel-new"
         mv -f "$base/$file.tarvel-new" "$base/$file"
     done
-    if [ ! -d "${manifest%/*}" ]; then
-        mkdir -p "${manifest%/*}"
-        echo "${manifest#$base/}" | sed 's|/manifest$||' >>"$list"
-    fi
+    make_dirs "${manifest%/*}"
+    echo usr/share/tarvel/install.sh >>"$list"
     (cd "$here/files" && find . -type f | sed 's|^\./||') >>"$list"
     sort -u "$list" >"$manifest.tmp"
     mv -f "$manifest.tmp" "$manifest"
     install -m 0755 "$here/install.sh" "${manifest%/*}/install.sh"
     # Enabled on a first installation only: an administrator's "disable" survives an upgrade.
     if [ "$first" = yes ]; then
-        mkdir -p "${wants%/*}"
+        make_dirs "${wants%/*}"
         ln -sf "$unit" "$wants"
+        sort -u "$list" >"$manifest"
     fi
     if [ "$live" = yes ]; then
         systemctl daemon-reload || true
@@ -98,27 +105,39 @@ fi
 [ -f "$manifest" ] || { echo "install.sh: tarvel is not installed in $root (no ${manifest#$base})" >&2; exit 1; }
 [ "$live" = no ] || systemctl stop tarvel.service || true
 rm -f "$wants"
-rmdir "${wants%/*}" 2>/dev/null || true
-# Files first, deepest directories last; directories that still hold something stay.
-sort -r "$manifest" | while IFS= read -r path; do
-    case "$path" in
-        etc/*) [ "$action" = purge ] || continue ;;
+list=$(mktemp)
+kept=$(mktemp)
+trap 'rm -f "$list" "$kept"' EXIT
+# Everything but the manifest and the copy of this script, which a removal keeps for a later
+# --purge. Files first, deepest directories last; a directory that still holds something stays,
+# and so does the configuration unless purged. What stays is listed in the manifest again.
+grep -v '^usr/share/tarvel\(/.*\)\{0,1\}$' "$manifest" | sort -r >"$list"
+while IFS= read -r path; do
+    case "$action:$path" in
+        remove:etc/tarvel | remove:etc/tarvel/* | remove:etc/*/*) echo "$path" >>"$kept"; continue ;;
     esac
     if [ -f "$base/$path" ] || [ -L "$base/$path" ]; then
         rm -f "$base/$path"
     elif [ -d "$base/$path" ]; then
-        rmdir "$base/$path" 2>/dev/null || true
+        rmdir "$base/$path" 2>/dev/null || echo "$path" >>"$kept"
     fi
-done
-if [ "$action" = purge ]; then
+done <"$list"
+if [ "$action" = remove ]; then
+    grep '^usr/share/tarvel\(/.*\)\{0,1\}$' "$manifest" >>"$kept" || true
+    sort -u "$kept" >"$manifest.tmp"
+    mv -f "$manifest.tmp" "$manifest"
+else
     # As the .deb's purge: the logs, the agent's state and the marker go; the administrator's task
     # directories under the script root stay.
     rm -rf "$base@TARVEL_LOG_DIR@" "$base@TARVEL_AGENT_STATE_DIR@"
     rm -f "$base@TARVEL_MARKER@"
     rmdir "$base@TARVEL_SCRIPT_ROOT@" "$base@TARVEL_STATE_DIR@" 2>/dev/null || true
-    find "$base@TARVEL_CONFIG_DIR@" -depth -type d -empty -delete 2>/dev/null || true
+    rm -f "$manifest" "${manifest%/*}/install.sh"
+    # The directories install.sh made that are empty now, deepest first (usr/share/tarvel too).
+    (cat "$kept"; grep -x 'usr/share/tarvel\|usr/share\|usr' "$list" || true; echo usr/share/tarvel) | sort -ru \
+        | while IFS= read -r path; do
+            [ ! -d "$base/$path" ] || rmdir "$base/$path" 2>/dev/null || true
+        done
 fi
-rm -f "$manifest" "${manifest%/*}/install.sh"
-rmdir "${manifest%/*}" 2>/dev/null || true
 [ "$live" = no ] || systemctl daemon-reload || true
-echo "install.sh: tarvel removed from $root"
+echo "install.sh: tarvel ${action}d: $root"
