@@ -7,9 +7,9 @@
 set -u
 export LC_ALL=C
 
-dist=$1
-ordinary=$2
-source_dir=$3
+dist=$(cd "$1" && pwd)
+ordinary=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+source_dir=$(cd "$3" && pwd)
 tmp=$(mktemp -d) && [ -n "$tmp" ] && [ -d "$tmp" ] || { echo "portable_build.sh: no temporary directory" >&2; exit 1; }
 trap 'rm -rf "$tmp"' EXIT
 failures=0
@@ -55,10 +55,10 @@ for build in ordinary portable; do
     cp -r "$source_dir/examples/conf" "$tmp/$build/conf"
 done
 (cd "$tmp/ordinary" && "$ordinary" --name agent-1 --workitem "$source_dir/examples/workitem.xml" \
-    --script scripts --config conf/tarvel.properties --response response.xml 2>log) \
+    --script scripts --config conf/tarvel.properties --response response.xml >out 2>log) \
     || fail "the ordinary program fails on the example: $(cat "$tmp/ordinary/log")"
 (cd "$tmp/portable" && "$program" --name agent-1 --workitem "$source_dir/examples/workitem.xml" \
-    --script scripts --config conf/tarvel.properties --response response.xml 2>log) \
+    --script scripts --config conf/tarvel.properties --response response.xml >out 2>log) \
     || fail "the portable program fails on the example: $(cat "$tmp/portable/log")"
 grep -q 'name="adminpassword"' "$tmp/portable/seen.xml" 2>/dev/null || fail "no decrypted property in the portable run"
 cmp -s "$tmp/ordinary/seen.xml" "$tmp/portable/seen.xml" || fail "the two programs decrypt differently"
@@ -90,9 +90,14 @@ var/lib/tarvel/state
 var/log/tarvel"
 
 dpkg-deb -c "$deb" >"$tmp/deb.list" || fail "dpkg-deb -c"
-expect ".deb files" "$payload
-usr/share/lintian/overrides/tarvel" "$(awk '{print $6}' "$tmp/deb.list" | sed 's|^\./||; s|/$||' \
-    | grep -E '\.|^var/(lib/tarvel/(scripts|state)|log/tarvel)$' | grep -v '^$' | sort)"
+# files_and_private_dirs: from lines "MODE PATH", the paths of what is not a directory and of the
+# directories of the agent's own (relative, sorted).
+files_and_private_dirs() {
+    awk '$1 !~ /^d/ || $2 ~ /var\/(lib\/tarvel\/(scripts|state)|log\/tarvel)\/?$/ {print $2}' \
+        | sed 's|^\./||; s|^/||; s|/$||' | sort
+}
+expect ".deb files" "$(printf '%s\nusr/share/lintian/overrides/tarvel\n' "$payload" | sort)" \
+    "$(awk '{print $1, $6}' "$tmp/deb.list" | files_and_private_dirs)"
 dpkg-deb -I "$deb" >"$tmp/deb.info" || fail "dpkg-deb -I"
 expect ".deb Depends (none: the program loads no library)" "" "$(dpkg-deb -f "$deb" Depends)"
 expect ".deb version" "$version" "$(dpkg-deb -f "$deb" Version)"
@@ -100,8 +105,8 @@ dpkg-deb -x "$deb" "$tmp/deb-root"
 cmp -s "$tmp/deb-root/usr/sbin/tarvel" "$program" || fail "the .deb carries another program"
 
 rpm -qpl "$rpm" >"$tmp/rpm.list" 2>"$tmp/rpm.err" || fail "rpm -qpl: $(cat "$tmp/rpm.err")"
-expect ".rpm files" "$payload" "$(sed 's|^/||' "$tmp/rpm.list" | grep -v '^usr/share/lintian' \
-    | grep -E '\.|^var/(lib/tarvel/(scripts|state)|log/tarvel)$' | sort)"
+expect ".rpm files" "$(printf '%s\nusr/share/lintian/overrides/tarvel\n' "$payload" | sort)" \
+    "$(rpm -qp --qf '[%{FILEMODES:perms} %{FILENAMES}\n]' "$rpm" 2>/dev/null | files_and_private_dirs)"
 rpm -qpi "$rpm" >"$tmp/rpm.info" 2>&1 || fail "rpm -qpi: $(cat "$tmp/rpm.info")"
 expect ".rpm version" "$version" "$(rpm -qp --qf '%{VERSION}' "$rpm" 2>/dev/null)"
 expect ".rpm configuration files" "/etc/default/tarvel
@@ -110,8 +115,8 @@ expect ".rpm configuration files" "/etc/default/tarvel
 /etc/tarvel/config.xml
 /etc/tarvel/tarvel.properties" "$(rpm -qpc "$rpm" 2>/dev/null | sort)"
 expect ".rpm modes of the private paths" "0640 /etc/tarvel/axis2/axis2.xml
-0700 /var/lib/tarvel/state
 0750 /var/lib/tarvel/scripts
+0700 /var/lib/tarvel/state
 0750 /var/log/tarvel" "$(rpm -qp --qf '[%{FILEMODES:octal} %{FILENAMES}\n]' "$rpm" 2>/dev/null \
     | grep -E ' (/etc/tarvel/axis2/axis2.xml|/var/lib/tarvel/(scripts|state)|/var/log/tarvel)$' \
     | sed 's/^[0-9]*\([0-7][0-7][0-7][0-7]\) /\1 /' | sed 's/^0*\([0-7]\{3\}\) /0\1 /' | sort -k2)"

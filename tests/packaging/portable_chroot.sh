@@ -66,7 +66,7 @@ run_inside() {
 
 # --- Filesystem mode -------------------------------------------------------------------------
 run_inside "$inside" --name agent-1 --workitem "$inside/workitem.xml" --script "$inside/scripts" \
-    --config "$inside/conf/tarvel.properties" --response "$inside/response.xml" 2>"$work/fs.log"
+    --config "$inside/conf/tarvel.properties" --response "$inside/response.xml" >"$work/fs.out" 2>"$work/fs.log"
 status=$?
 [ "$status" -eq 0 ] || fail "filesystem mode ended with $status: $(cat "$work/fs.log")"
 grep -q 'vmState' "$work/response.xml" 2>/dev/null || fail "filesystem mode wrote no response with the scripts' result"
