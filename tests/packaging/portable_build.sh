@@ -1,7 +1,7 @@
 #!/bin/sh
 # Checks what tools/build-portable wrote: a program that needs no library and no GLIBC_ version
 # and behaves as the ordinary build does, and the tarball, .deb and .rpm made from it (their
-# contents, the packagers' own checkers, and install.sh installing and removing the tarball's
+# contents, the packagers' own checkers (lintian, rpmlint), and install.sh installing and removing the tarball's
 # files in a scratch root).
 # Usage: portable_build.sh DIST_DIR ORDINARY_PROGRAM SOURCE_DIR
 set -u
@@ -103,6 +103,9 @@ expect ".deb Depends (none: the program loads no library)" "" "$(dpkg-deb -f "$d
 expect ".deb version" "$version" "$(dpkg-deb -f "$deb" Version)"
 dpkg-deb -x "$deb" "$tmp/deb-root"
 cmp -s "$tmp/deb-root/usr/sbin/tarvel" "$program" || fail "the .deb carries another program"
+
+sh "$source_dir/tests/packaging/package_lintian.sh" --deb "$deb" >"$tmp/lintian" 2>&1 \
+    || fail "lintian on the portable .deb: $(cat "$tmp/lintian")"
 
 rpm -qpl "$rpm" >"$tmp/rpm.list" 2>"$tmp/rpm.err" || fail "rpm -qpl: $(cat "$tmp/rpm.err")"
 expect ".rpm files" "$(printf '%s\nusr/share/lintian/overrides/tarvel\n' "$payload" | sort)" \
