@@ -89,6 +89,16 @@ def oneitem(directory):
         verdict(added <= 5.0)))
     rss = agent.median("rss")
     print("%-*s %9.1f MB   target: under 12 MB: %s" % (LABEL, "peak RSS of the run (median)", rss, verdict(rss < 12.0)))
+    if os.path.exists(os.path.join(directory, "s1-static.txt")):
+        static = load(directory, "s1-static.txt")
+        row("static tarvel --name A --workitem ...", static)
+        added = static.median("wall") - base.median("wall")
+        print("%-*s %9.2f ms (CPU %.2f ms)   target: at most 4 ms: %s" % (
+            LABEL, "added by the static tarvel", added, static.median("cpu") - base.median("cpu"),
+            verdict(added <= 4.0)))
+        rss = static.median("rss")
+        print("%-*s %9.1f MB   target: under 6 MB: %s" % (
+            LABEL, "peak RSS of the static run (median)", rss, verdict(rss < 6.0)))
 
 
 def growth(directory):
@@ -151,6 +161,20 @@ def startup(directory):
     print("%-*s %9.2f ms (CPU %.2f ms)" % (LABEL, "added by tarvel (median - median)",
                                            agent.median("wall") - base.median("wall"),
                                            agent.median("cpu") - base.median("cpu")))
+    if os.path.exists(os.path.join(directory, "s4-static.txt")):
+        static = load(directory, "s4-static.txt")
+        row("static tarvel --version", static)
+        print("%-*s %9.2f ms (CPU %.2f ms)" % (LABEL, "added by the static tarvel",
+                                               static.median("wall") - base.median("wall"),
+                                               static.median("cpu") - base.median("cpu")))
+    sizes = os.path.join(directory, "sizes.txt")
+    if os.path.exists(sizes):
+        print()
+        print("Binary size (bytes, as installed: stripped)")
+        with open(sizes) as f:
+            for line in f:
+                label, size = line.rsplit(" ", 1)
+                print("%-*s %12s" % (LABEL, label, "{:,}".format(int(size))))
 
 
 def main():

@@ -52,6 +52,9 @@ expect "packaged files" "0644 ./etc/default/tarvel
 0644 ./lib/systemd/system/tarvel.service
 0755 ./usr/sbin/tarvel
 0755 ./usr/sbin/tarvel-provision
+0644 ./usr/share/doc/tarvel/changelog.gz
+0644 ./usr/share/doc/tarvel/copyright
+0644 ./usr/share/lintian/overrides/tarvel
 0644 ./usr/share/man/man8/tarvel-provision.8.gz
 0644 ./usr/share/man/man8/tarvel.8.gz
 0750 ./var/lib/tarvel/scripts
@@ -85,7 +88,7 @@ mkdir -p "$root/var/lib/tarvel/state/rejected" "$root/var/lib/tarvel/scripts/T"
 touch "$root/var/lib/tarvel/state/rejected/17.xml" "$root/var/lib/tarvel/state/lock" \
     "$root/var/lib/tarvel/provisioned" "$root/var/log/tarvel/tarvel.log" \
     "$root/var/lib/tarvel/scripts/T/01_setup.sh"
-sed -e "s|/var/|$root/var/|g" -e "s|/usr/bin/deb-systemd-helper|$tmp/absent|" \
+sed -e "s|/var/|$root/var/|g" -e "s|command -v deb-systemd-helper|command -v $tmp/absent|" \
     -e "s|/run/systemd/system|$tmp/absent|" "$root/DEBIAN/postrm" >"$tmp/postrm"
 sh "$tmp/postrm" purge || fail "postrm purge failed"
 expect "what a purge leaves" "./var
@@ -108,6 +111,12 @@ for library in libpocofoundation80 libpocoutil80 libpocoxml80 libpoconet80 libpo
     esac
 done
 expect "Recommends" "dmidecode" "$(dpkg-deb -f "$deb" Recommends)"
+
+# The changelog's newest entry is this version, in Debian's format for a native package.
+expect "changelog heading" "tarvel ($version) unstable; urgency=medium" \
+    "$(gzip -dc "$root/usr/share/doc/tarvel/changelog.gz" | head -n 1)"
+expect "copyright format" "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
+    "$(head -n 1 "$root/usr/share/doc/tarvel/copyright")"
 
 # systemd-analyze checks the executable of ExecStart on this machine, so it verifies a copy of
 # the unit that points into the unpacked root; it reports problems as output, not as status.
