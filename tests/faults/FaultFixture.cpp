@@ -142,3 +142,12 @@ std::string FaultFixture::Errors() const
             errors += line + "\n";
     return errors;
 }
+
+std::vector<SoapServer::Request> FaultFixture::Requests(const SoapServer& server, const std::string& operation)
+{
+    std::vector<SoapServer::Request> found;
+    for (const SoapServer::Request& request : server.Requests())
+        if (request.operation == operation)
+            found.push_back(request);
+    return found;
+}

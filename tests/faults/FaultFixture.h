@@ -28,6 +28,9 @@ protected:
     /// Runs against the server in network mode: --host, --name agent-1, --script scripts.
     AgentResult RunAgainst(const SoapServer& server);
 
+    /// The requests of `operation` that the server received, in order.
+    static std::vector<SoapServer::Request> Requests(const SoapServer& server, const std::string& operation);
+
     /// The response document a WorkItemComplete request carried.
     static std::string ReportOf(const SoapServer::Request& request);
 

@@ -21,15 +21,6 @@ protected:
         item = WorkItemXml("wi-1", "Setup");
     }
 
-    std::vector<SoapServer::Request> Requests(const SoapServer& server, const std::string& operation) const
-    {
-        std::vector<SoapServer::Request> found;
-        for (const SoapServer::Request& request : server.Requests())
-            if (request.operation == operation)
-                found.push_back(request);
-        return found;
-    }
-
     /// Runs the agent against `server` with a script that waits, and signals it once the script
     /// runs; returns the script's process group (0 when it never ran) and the run's result.
     int SignalDuringTheScript(const SoapServer& server, int signal, AgentResult& result)

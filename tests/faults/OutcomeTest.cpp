@@ -26,15 +26,6 @@ protected:
         work.Write("conf/config.xml", "<stages><stage id='Setup'>True</stage></stages>");
     }
 
-    std::vector<SoapServer::Request> Requests(const SoapServer& server, const std::string& operation) const
-    {
-        std::vector<SoapServer::Request> found;
-        for (const SoapServer::Request& request : server.Requests())
-            if (request.operation == operation)
-                found.push_back(request);
-        return found;
-    }
-
     bool FinalStageRecorded() const
     {
         return work.Exists("scripts/.tarvel/final");

@@ -54,15 +54,6 @@ protected:
         return work.Write("scripts/.tarvel/" + relative, content, mode);
     }
 
-    std::vector<SoapServer::Request> Requests(const SoapServer& server, const std::string& operation) const
-    {
-        std::vector<SoapServer::Request> found;
-        for (const SoapServer::Request& request : server.Requests())
-            if (request.operation == operation)
-                found.push_back(request);
-        return found;
-    }
-
     bool ErrorLogged(const std::string& part) const
     {
         return Errors().find(part) != std::string::npos;
