@@ -125,12 +125,22 @@ void ItemJourney::RecordScript(const std::string& script, long processId)
     ProcessTable::Entry leader;
     if (processId > 0)
     {
-        // The script waits until this is stored; it cannot have ended yet.
-        if (!ProcessTable::Find(static_cast<pid_t>(processId), leader))
-            throw std::runtime_error(Poco::format("The start of process %ld cannot be read", processId));
         inFlight.group = processId;
-        inFlight.groupStart = leader.start;
-        inFlight.groupBoot = ProcessTable::BootId();
+        // The script waits until this is stored; it cannot have ended yet. Without a process table
+        // (no /proc in a chroot) the group is recorded without its start, and a later run leaves
+        // it alone: the script still runs.
+        if (ProcessTable::Find(static_cast<pid_t>(processId), leader))
+        {
+            inFlight.groupStart = leader.start;
+            inFlight.groupBoot = ProcessTable::BootId();
+        }
+        else
+        {
+            poco_warning_f1(logger,
+                            "The start of process %ld cannot be read (is /proc mounted?); should this run end "
+                            "before the script, the next run cannot stop it",
+                            processId);
+        }
     }
     inFlight.SaveProgress(state);
 }
@@ -327,7 +337,15 @@ void ItemJourney::StopLeftoverScript(const InFlightRecord& record, int graceSeco
     }
     const pid_t group = static_cast<pid_t>(record.group);
     ProcessTable::Entry leader;
-    if (record.groupBoot.empty() || record.groupBoot != ProcessTable::BootId())
+    if (record.groupStart == 0 || record.groupBoot.empty())
+    {
+        poco_warning_f2(logger,
+                        "The previous run's script '%s' (process group %ld) was recorded without its start; it is "
+                        "not signalled",
+                        script, record.group);
+        return;
+    }
+    if (record.groupBoot != ProcessTable::BootId())
     {
         poco_information_f2(logger,
                             "The previous run's script '%s' (process group %ld) ran before the machine restarted",

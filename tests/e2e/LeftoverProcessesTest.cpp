@@ -144,6 +144,9 @@ TEST_F(LeftoverProcesses, GroupThatMayNotBeTheScriptsAnyMoreIsNotSignalled)
         {"other boot", "groupBoot", "00000000-0000-0000-0000-000000000000",
          "Information|The previous run's script '01_wait.sh' (process group %d) ran before the machine restarted"},
         {"no number", "group", "12x", "Error|The in-flight record names no process group a script can have"},
+        // Recorded where the process table could not be read (no /proc in a chroot).
+        {"no start", "groupStart", "0",
+         "Warning|The previous run's script '01_wait.sh' (process group %d) was recorded without its start"},
         // The group's leader has ended: its id may be reused any time, so nothing is signalled.
         {"leader gone", "", "", "Information|The previous run's script '01_wait.sh' has ended (process group %d"},
     };

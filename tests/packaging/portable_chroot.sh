@@ -20,7 +20,10 @@ done
 
 if [ ! -f "$root/.complete" ]; then
     rm -rf "$root"
-    debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian >"$root.log" 2>&1 \
+    # The archive this machine's own packages come from.
+    mirror=$(apt-cache policy | awk '$3 == "bookworm/main" && $5 == "Packages" { print $2; exit }')
+    [ -n "$mirror" ] || { echo "FAIL: apt knows no bookworm archive for debootstrap" >&2; exit 1; }
+    debootstrap --variant=minbase bookworm "$root" "$mirror" >"$root.log" 2>&1 \
         || { tail -20 "$root.log" >&2; echo "FAIL: debootstrap" >&2; exit 1; }
     touch "$root/.complete"
 fi
