@@ -88,6 +88,15 @@ if [ "$action" = install ]; then
     sort -u "$list" >"$manifest.tmp"
     mv -f "$manifest.tmp" "$manifest"
     install -m 0755 "$here/install.sh" "${manifest%/*}/install.sh"
+    # The agent's network child runs as this system user (as "nobody" while it is missing). Like
+    # the distributions' system users, it stays on removal and purge.
+    if ! grep -q '^tarvel:' "$base/etc/passwd" 2>/dev/null; then
+        if [ ! -f "$base/etc/passwd" ] || ! { systemd-sysusers --root="$root" "$base@TARVEL_SYSUSERS_FILE@" ||
+            useradd --root "$root" --system --user-group --comment "tarvel agent network child" \
+                --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin tarvel; } >/dev/null 2>&1; then
+            echo "install.sh: no user tarvel in $root: the agent's network child runs as nobody there"
+        fi
+    fi
     # Enabled on a first installation only: an administrator's "disable" survives an upgrade.
     if [ "$first" = yes ]; then
         make_dirs "${wants%/*}"

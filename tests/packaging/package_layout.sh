@@ -50,6 +50,7 @@ expect "packaged files" "0644 ./etc/default/tarvel
 0644 ./etc/tarvel/config.xml
 0644 ./etc/tarvel/tarvel.properties
 0644 ./lib/systemd/system/tarvel.service
+0644 ./usr/lib/sysusers.d/tarvel.conf
 0755 ./usr/sbin/tarvel
 0755 ./usr/sbin/tarvel-provision
 0644 ./usr/share/doc/tarvel/changelog.gz

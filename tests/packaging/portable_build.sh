@@ -79,6 +79,7 @@ etc/tarvel/axis2/axis2.xml
 etc/tarvel/config.xml
 etc/tarvel/tarvel.properties
 usr/lib/systemd/system/tarvel.service
+usr/lib/sysusers.d/tarvel.conf
 usr/sbin/tarvel
 usr/sbin/tarvel-provision
 usr/share/doc/tarvel/changelog.gz
@@ -156,6 +157,7 @@ expect "what install.sh installs" "0644 etc/default/tarvel
 0644 etc/tarvel/config.xml
 0644 etc/tarvel/tarvel.properties
 0644 usr/lib/systemd/system/tarvel.service
+0644 usr/lib/sysusers.d/tarvel.conf
 0755 usr/sbin/tarvel
 0755 usr/sbin/tarvel-provision
 0644 usr/share/doc/tarvel/changelog.gz
@@ -196,6 +198,19 @@ sh "$scratch/usr/share/tarvel/install.sh" --root "$scratch" --purge >"$tmp/purge
     || fail "install.sh --purge: $(cat "$tmp/purge.log")"
 expect "what a purge leaves" "etc/tarvel/tarvel.properties.new
 var/lib/tarvel/scripts/T" "$(cd "$scratch" && find . \( -type f -o -type l -o -type d -empty \) -printf '%P\n' | sort)"
+
+# The network child's system user: made in a root that has user files (none above), kept on purge.
+users=$tmp/users
+mkdir -p "$users/etc"
+printf 'root:x:0:0:root:/root:/bin/sh\nnobody:x:65534:65534:nobody:/nonexistent:/usr/sbin/nologin\n' \
+    >"$users/etc/passwd"
+printf 'root:x:0:\nnogroup:x:65534:\n' >"$users/etc/group"
+sh "$unpacked/install.sh" --root "$users" >"$tmp/users.log" 2>&1 || fail "install.sh with users: $(cat "$tmp/users.log")"
+grep -q '^tarvel:[^:]*:[1-9][0-9]*:[1-9][0-9]*:[^:]*:/nonexistent:' "$users/etc/passwd" \
+    || fail "install.sh made no system user tarvel: $(cat "$users/etc/passwd")"
+grep -q 'no user tarvel' "$tmp/install.log" || fail "install.sh did not say that the root without users gets none"
+sh "$users/usr/share/tarvel/install.sh" --root "$users" --purge >/dev/null 2>&1 || fail "install.sh --purge with users"
+grep -q '^tarvel:' "$users/etc/passwd" || fail "the purge removed the system user"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed" >&2
