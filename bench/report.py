@@ -147,6 +147,13 @@ def network(directory):
                         ("  server's handling of tarvel's requests", agent_server)):
         print("%-*s %9.2f %9.2f %9.2f" % (LABEL, label, statistics.median(sums), min(sums), max(sums)))
     ratio_row("ratio tarvel / curl", agent, curl)
+    unconfined_file = os.path.join(directory, "s3-unconfined.txt")
+    if os.path.exists(unconfined_file):
+        unconfined = load(directory, "s3-unconfined.txt")
+        row("tarvel, tarvel.confine = false", unconfined)
+        print("%-*s %9.2f ms (CPU %.2f ms)" % (
+            LABEL, "cost of the confined child (median - median)",
+            agent.median("wall") - unconfined.median("wall"), agent.median("cpu") - unconfined.median("cpu")))
     difference = agent.median("wall") - curl.median("wall")
     print("%-*s %9.2f ms   target: no longer than curl: %s" % (
         LABEL, "tarvel - curl (median - median)", difference, verdict(difference <= 0.0)))
