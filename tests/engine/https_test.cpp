@@ -405,6 +405,8 @@ TEST_F(Https, UnusableTrustOrKeyFilesFailTheExchange)
     files.Write("text.pem", "no certificate in here\n");
     files.Write("mismatch.pem", ReadFile(pki->File("client.pem")) + ReadFile(pki->File("server.key")));
     files.Write("fifo/.keep", "");
+    files.Write("empty.pem", "");
+    ASSERT_EQ(0, ::symlink("/dev/zero", files.File("zero.pem").c_str()));
     ASSERT_EQ(0, ::mkfifo(files.File("fifo.pem").c_str(), 0600));
     files.Write("huge.pem", "");
     ASSERT_EQ(0, ::truncate(files.File("huge.pem").c_str(), 5 * 1024 * 1024));
@@ -422,6 +424,8 @@ TEST_F(Https, UnusableTrustOrKeyFilesFailTheExchange)
          "cannot set up TLS with SERVER_CERT '" + files.File("text.pem") + "': SSL context exception: Cannot load CA"},
         {"SERVER_CERT of an encrypted key alone", Parameter("SERVER_CERT", pki->File("client.key")) + client,
          AXIS2_ERROR_SSL_NO_CA_FILE, "cannot set up TLS with SERVER_CERT '" + pki->File("client.key") + "'"},
+        {"SERVER_CERT empty", Parameter("SERVER_CERT", files.File("empty.pem")), AXIS2_ERROR_SSL_NO_CA_FILE,
+         "no certificate or crl found"},
         {"SERVER_CERT missing", Parameter("SERVER_CERT", files.File("absent.pem")), AXIS2_ERROR_SSL_NO_CA_FILE,
          "SERVER_CERT " + files.File("absent.pem") + " cannot be read"},
         {"SERVER_CERT a directory", Parameter("SERVER_CERT", files.File("fifo")), AXIS2_ERROR_SSL_NO_CA_FILE,
@@ -432,6 +436,10 @@ TEST_F(Https, UnusableTrustOrKeyFilesFailTheExchange)
          "KEY_FILE " + files.File("absent.pem") + " cannot be read"},
         {"KEY_FILE a FIFO", trust + Parameter("KEY_FILE", files.File("fifo.pem")), AXIS2_ERROR_SSL_ENGINE,
          "KEY_FILE " + files.File("fifo.pem") + " cannot be read"},
+        {"KEY_FILE a link to a device", trust + Parameter("KEY_FILE", files.File("zero.pem")), AXIS2_ERROR_SSL_ENGINE,
+         "KEY_FILE " + files.File("zero.pem") + " cannot be read"},
+        {"KEY_FILE empty", trust + Parameter("KEY_FILE", files.File("empty.pem")), AXIS2_ERROR_SSL_ENGINE,
+         "no usable certificate in KEY_FILE " + files.File("empty.pem") + " ("},
         {"KEY_FILE without a certificate", trust + Parameter("KEY_FILE", files.File("text.pem")),
          AXIS2_ERROR_SSL_ENGINE, "no usable certificate in KEY_FILE " + files.File("text.pem") + " ("},
         {"no passphrase", trust + client, AXIS2_ERROR_SSL_ENGINE,
