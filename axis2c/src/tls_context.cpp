@@ -133,6 +133,8 @@ void TrustCertificates(SSL_CTX* context, const TlsFile& file)
         ERR_raise(ERR_LIB_X509, X509_R_NO_CERTIFICATE_OR_CRL_FOUND);
         added = false;
     }
+    // Worded as when the path itself was handed to OpenSSL through POCO, for
+    // whoever matches the text.
     if (!added)
         throw TransportFailure(AXIS2_ERROR_SSL_NO_CA_FILE, "cannot set up TLS with SERVER_CERT '" + file.Path() +
                                                                "': SSL context exception: Cannot load CA "
