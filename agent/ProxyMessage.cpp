@@ -66,7 +66,7 @@ ProxyMessage ProxyMessage::Item(const WorkItem& item)
     {
         message.PutText(property.first);
         message.PutText(property.second);
-        message.bytes += visible.count(property.first) ? '\1' : '\0';
+        message.PutByte(visible.count(property.first) ? 1 : 0);
     }
     const auto& undecryptable = item.UndecryptableProperties();
     message.PutNumber(undecryptable.size());
@@ -108,6 +108,11 @@ ProxyMessage::Type ProxyMessage::GetType() const
 const std::string& ProxyMessage::Bytes() const
 {
     return bytes;
+}
+
+void ProxyMessage::PutByte(std::uint8_t value)
+{
+    bytes += static_cast<char>(value);
 }
 
 void ProxyMessage::PutNumber(std::uint64_t value)

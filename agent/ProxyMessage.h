@@ -54,6 +54,7 @@ public:
     /// The message as framed: the type byte and the fields.
     const std::string& Bytes() const;
 
+    void PutByte(std::uint8_t value);
     void PutNumber(std::uint64_t value);
     void PutText(const std::string& text);
 
