@@ -2,8 +2,8 @@
 // of the wrong shape or size, a child that hangs or crashes, is a failed exchange with the cause
 // logged, the child killed and reaped, and the next exchange gets a new child. And the work item
 // that crosses the socket comes out as the parser made it.
-#include "ChildChannel.h"
 #include "ConfinedProxy.h"
+#include "ChildChannel.h"
 #include "EncryptionHelpers.h"
 #include "ProxyMessage.h"
 #include "WorkItem.h"
@@ -350,8 +350,8 @@ TEST_F(ConfinedProxyTest, ParserErrorComesBackAsItsText)
 TEST_F(ConfinedProxyTest, DeliveryOutcomeAndItsBounds)
 {
     {
-        ConfinedProxy proxy(Answering(Frame(ProxyMessage::Outcome(Outbox::Delivery::Rejected, "HTTP 413"))),
-                            endpoint, 5000);
+        ConfinedProxy proxy(Answering(Frame(ProxyMessage::Outcome(Outbox::Delivery::Rejected, "HTTP 413"))), endpoint,
+                            5000);
         proxy.Initialize();
         std::string reason;
         EXPECT_EQ(proxy.Deliver("<workItemResponse/>", reason), Outbox::Delivery::Rejected);
