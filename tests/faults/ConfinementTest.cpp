@@ -55,8 +55,8 @@ class Confinement : public FaultFixture
 protected:
     std::unique_ptr<RunningAgent> StartAgainst(const SoapServer& server)
     {
-        return Start({"--host", "127.0.0.1:" + std::to_string(server.Port()), "--name", "agent-1", "--script",
-                      "scripts"});
+        return Start(
+            {"--host", "127.0.0.1:" + std::to_string(server.Port()), "--name", "agent-1", "--script", "scripts"});
     }
 
     /// The agent's network process once it has confined itself; 0 when none appeared in time.
@@ -122,7 +122,8 @@ TEST_F(Confinement, NetworkProcessIsUnprivilegedAndConfinedAndItsDeathIsAFailedF
         ::kill(child, signal);
         const AgentResult result = agent->Wait(60);
         EXPECT_EQ(result.status, 1) << Log();
-        EXPECT_TRUE(Logged("Error", "The exchange with " + server.Uri() + " failed: the network process was killed by " +
+        EXPECT_TRUE(Logged("Error", "The exchange with " + server.Uri() +
+                                        " failed: the network process was killed by " +
                                         (signal == SIGKILL ? "SIGKILL" : "SIGSEGV")))
             << Log();
         EXPECT_FALSE(Alive(child));
