@@ -157,7 +157,23 @@ ClientConfiguration ClientConfiguration::Load(const std::string& clientHome)
             sender ? configuration.byTransport[Poco::toLower(sender->getAttribute("name"))] : configuration.general;
         target[name] = value;
     }
+    configuration.ReadTlsFiles();
     return configuration;
+}
+
+void ClientConfiguration::ReadTlsFiles()
+{
+    auto readFrom = [this](const Parameters& parameters) {
+        for (const char* name : {AXIS2_SSL_SERVER_CERT, AXIS2_SSL_KEY_FILE})
+        {
+            auto found = parameters.find(name);
+            if (found != parameters.end() && !found->second.empty() && !tlsFiles.count(found->second))
+                tlsFiles[found->second] = TlsFile::Read(found->second);
+        }
+    };
+    readFrom(general);
+    for (const auto& transport : byTransport)
+        readFrom(transport.second);
 }
 
 TransportSettings ClientConfiguration::ForScheme(const std::string& scheme) const
@@ -177,10 +193,20 @@ TransportSettings ClientConfiguration::ForScheme(const std::string& scheme) cons
         ParseTimeout(*text, &settings.soTimeoutMs);
     if (const std::string* text = value(AXIS2_HTTP_CONNECTION_TIMEOUT))
         ParseTimeout(*text, &settings.connectionTimeoutMs);
+    auto tlsFile = [this](const std::string& path) {
+        auto found = tlsFiles.find(path);
+        return found == tlsFiles.end() ? nullptr : found->second;
+    };
     if (const std::string* text = value(AXIS2_SSL_SERVER_CERT))
+    {
         settings.serverCert = *text;
+        settings.serverCertContents = tlsFile(*text);
+    }
     if (const std::string* text = value(AXIS2_SSL_KEY_FILE))
+    {
         settings.keyFile = *text;
+        settings.keyFileContents = tlsFile(*text);
+    }
     if (const std::string* text = value(AXIS2_SSL_PASSPHRASE))
         settings.passphrase = *text;
     if (const std::string* text = value(kMaxReplySize))

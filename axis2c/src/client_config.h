@@ -3,8 +3,11 @@
 // overrides the same parameter given elsewhere in the file.
 #pragma once
 
+#include "tls_file.h"
+
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -31,6 +34,11 @@ struct TransportSettings
     size_t maxReplyBytes = 64u * 1024u * 1024u;
     std::string serverCert;
     std::string keyFile;
+    // What the configuration's SERVER_CERT and KEY_FILE held when the client
+    // was created; null when they name no file. A path given later (an option
+    // property) differs from the one kept here and is read when it is used.
+    std::shared_ptr<const TlsFile> serverCertContents;
+    std::shared_ptr<const TlsFile> keyFileContents;
     std::string passphrase;
     std::string cipherList = kDefaultCipherList;
     std::string minProtocol = "TLSv1.2";
@@ -49,14 +57,20 @@ public:
     // Defaults when `clientHome` is empty or a directory without axis2.xml.
     // Throws ConfigurationMissing (client_home.h) when it names a file that does
     // not exist, ConfigurationError for a file that is unreadable or malformed.
+    // The files that SERVER_CERT and KEY_FILE name are read here; one that
+    // cannot be read is no error yet (see TlsFile).
     static ClientConfiguration Load(const std::string& clientHome);
 
     TransportSettings ForScheme(const std::string& scheme) const;
 
 private:
     using Parameters = std::map<std::string, std::string>;
+    void ReadTlsFiles();
+
     Parameters general;
     std::map<std::string, Parameters> byTransport;
+    // By path, each file read once however many transports name it.
+    std::map<std::string, std::shared_ptr<const TlsFile>> tlsFiles;
 };
 
 } // namespace axis2c

@@ -1,6 +1,10 @@
-// File log. The file is opened on the first entry that passes the level
-// test, so a run that logs nothing leaves no file behind; a file that cannot
-// be opened drops entries instead of failing the caller.
+// File log. The file is opened (for appending, created if need be) when the
+// log is created, so that a process that gives up its rights afterwards, or
+// may no longer open files for writing, keeps logging. A file the log created
+// and never wrote to is removed again when the log is freed, so a run that
+// logs nothing leaves no file behind. A file that cannot be opened then is
+// tried once more at the first entry; after that entries are dropped instead
+// of failing the caller.
 #include "internal.h"
 
 #include "LogText.h"
@@ -8,12 +12,16 @@
 #include <axutil_log.h>
 #include <axutil_log_default.h>
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <ctime>
+#include <fcntl.h>
 #include <mutex>
 #include <string>
+#include <sys/stat.h>
 #include <sys/time.h>
+#include <unistd.h>
 
 namespace
 {
@@ -24,6 +32,9 @@ struct LogImpl
     std::string path;
     std::FILE* file = nullptr;
     bool openFailed = false;
+    bool created = false; // by this log, not found there
+    bool written = false;
+    uid_t opener = 0; // the effective user that opened it
     std::mutex mutex;
 };
 
@@ -46,6 +57,35 @@ std::string TimeStamp()
     return buffer;
 }
 
+// Never through to a script the agent starts: the descriptor is the log's.
+void Open(LogImpl* impl)
+{
+    const char* path = impl->path.c_str();
+    int fd = ::open(path, O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    impl->created = fd >= 0;
+    if (fd < 0 && errno == EEXIST)
+        fd = ::open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    impl->file = fd < 0 ? nullptr : ::fdopen(fd, "a");
+    if (fd >= 0 && !impl->file)
+        ::close(fd);
+    if (!impl->file)
+        impl->created = false;
+    impl->opener = ::geteuid();
+}
+
+// Removes the file this log created if nobody wrote to it. Not attempted once
+// the process runs as another user: it could not remove the file from a
+// directory of the user it was, and a confined process should not try.
+void RemoveIfUnused(LogImpl* impl)
+{
+    if (!impl->created || impl->written || ::geteuid() != impl->opener)
+        return;
+    struct stat opened, named;
+    if (::fstat(::fileno(impl->file), &opened) == 0 && opened.st_size == 0 && ::stat(impl->path.c_str(), &named) == 0 &&
+        named.st_dev == opened.st_dev && named.st_ino == opened.st_ino)
+        ::unlink(impl->path.c_str());
+}
+
 bool Admits(axutil_log_t* log, axutil_log_levels_t level)
 {
     return log && log->enabled && level <= log->level && !Impl(log)->path.empty();
@@ -64,11 +104,12 @@ void Write(axutil_log_t* log, axutil_log_levels_t level, const char* file, int l
     std::lock_guard<std::mutex> lock(impl->mutex);
     if (!impl->file && !impl->openFailed)
     {
-        impl->file = std::fopen(impl->path.c_str(), "a");
+        Open(impl);
         impl->openFailed = impl->file == nullptr;
     }
     if (!impl->file)
         return;
+    impl->written = true;
     std::fwrite(entry.data(), 1, entry.size(), impl->file);
     std::fflush(impl->file);
 }
@@ -132,6 +173,8 @@ axutil_log_t* axutil_log_create(axutil_allocator_t*, struct axutil_log_ops* ops,
         delete impl;
         return nullptr;
     }
+    if (!impl->path.empty())
+        Open(impl);
     impl->pub.ops = ops;
     impl->pub.level = AXIS2_LOG_LEVEL_DEBUG;
     impl->pub.size = 0;
@@ -145,7 +188,10 @@ void axutil_log_free(axutil_allocator_t*, axutil_log_t* log)
         return;
     LogImpl* impl = Impl(log);
     if (impl->file)
+    {
+        RemoveIfUnused(impl);
         std::fclose(impl->file);
+    }
     delete impl;
 }
 

@@ -8,18 +8,20 @@
 #include <axutil_error.h>
 
 #include <Poco/Exception.h>
-#include <Poco/File.h>
 #include <Poco/Net/IPAddress.h>
 #include <Poco/Net/NetSSL.h>
 #include <Poco/Net/SSLException.h>
 #include <Poco/Net/SSLManager.h>
 
 #include <openssl/err.h>
+#include <openssl/pem.h>
 #include <openssl/ssl.h>
 #include <openssl/x509v3.h>
 
 #include <cstring>
+#include <memory>
 #include <mutex>
+#include <new>
 
 namespace axis2c
 {
@@ -70,36 +72,127 @@ std::string OpenSslError()
     return text;
 }
 
-bool Readable(const std::string& path)
+using Bio = std::unique_ptr<BIO, decltype(&BIO_free)>;
+
+// A read-only view of the contents; they outlive it.
+Bio MemoryBio(const TlsFile& file)
 {
-    try
+    Bio bio(BIO_new_mem_buf(file.Contents().data(), static_cast<int>(file.Contents().size())), &BIO_free);
+    if (!bio)
+        throw std::bad_alloc();
+    return bio;
+}
+
+// The contents read with the configuration, or, for a path that replaced the
+// configured one since (an option property), the file as it is now.
+std::shared_ptr<const TlsFile> ContentsOf(const std::string& path, const std::shared_ptr<const TlsFile>& kept)
+{
+    if (kept && kept->Path() == path)
+        return kept;
+    return TlsFile::Read(path);
+}
+
+std::string Unreadable(const char* parameter, const TlsFile& file)
+{
+    return std::string(parameter) + " " + file.Path() + " cannot be read" +
+           (file.Problem().empty() ? "" : ": " + file.Problem());
+}
+
+// Every certificate and revocation list of a PEM bundle, text between them
+// allowed, goes into the context's trust store; a bundle without any is
+// refused, as OpenSSL refuses such a CA file.
+void TrustCertificates(SSL_CTX* context, const TlsFile& file)
+{
+    ERR_clear_error();
+    Bio bio = MemoryBio(file);
+    // An empty password rather than none: an encrypted item must not make
+    // OpenSSL ask on the terminal.
+    char noPassword[] = "";
+    std::unique_ptr<STACK_OF(X509_INFO), void (*)(STACK_OF(X509_INFO)*)> items(
+        PEM_X509_INFO_read_bio(bio.get(), nullptr, nullptr, noPassword),
+        [](STACK_OF(X509_INFO) * stack) { sk_X509_INFO_pop_free(stack, X509_INFO_free); });
+    X509_STORE* store = SSL_CTX_get_cert_store(context);
+    int count = 0;
+    bool added = items != nullptr;
+    for (int i = 0; added && i < sk_X509_INFO_num(items.get()); ++i)
     {
-        Poco::File file(path);
-        return file.exists() && file.isFile() && file.canRead();
+        const X509_INFO* item = sk_X509_INFO_value(items.get(), i);
+        if (item->x509)
+        {
+            added = X509_STORE_add_cert(store, item->x509) == 1;
+            ++count;
+        }
+        if (added && item->crl)
+        {
+            added = X509_STORE_add_crl(store, item->crl) == 1;
+            ++count;
+        }
     }
-    catch (const Poco::Exception&)
+    if (added && count == 0)
     {
+        ERR_raise(ERR_LIB_X509, X509_R_NO_CERTIFICATE_OR_CRL_FOUND);
+        added = false;
+    }
+    // Worded as when the path itself was handed to OpenSSL through POCO, for
+    // whoever matches the text.
+    if (!added)
+        throw TransportFailure(AXIS2_ERROR_SSL_NO_CA_FILE, "cannot set up TLS with SERVER_CERT '" + file.Path() +
+                                                               "': SSL context exception: Cannot load CA "
+                                                               "file/directory at " +
+                                                               file.Path() + ": " + OpenSslError());
+}
+
+// The first certificate of the file is the client's, any further ones the
+// chain that leads to the server's CA.
+bool UseCertificateChain(SSL_CTX* context, const TlsFile& file, std::string* passphrase)
+{
+    Bio bio = MemoryBio(file);
+    std::unique_ptr<X509, decltype(&X509_free)> leaf(
+        PEM_read_bio_X509_AUX(bio.get(), nullptr, PassphraseCallback, passphrase), &X509_free);
+    if (!leaf || SSL_CTX_use_certificate(context, leaf.get()) != 1 || SSL_CTX_clear_chain_certs(context) != 1)
         return false;
+    while (X509* issuer = PEM_read_bio_X509(bio.get(), nullptr, PassphraseCallback, passphrase))
+    {
+        if (SSL_CTX_add0_chain_cert(context, issuer) != 1)
+        {
+            X509_free(issuer);
+            return false;
+        }
     }
+    // The end of the file ends the loop; anything else is a damaged certificate.
+    const unsigned long last = ERR_peek_last_error();
+    if (ERR_GET_LIB(last) != ERR_LIB_PEM || ERR_GET_REASON(last) != PEM_R_NO_START_LINE)
+        return false;
+    ERR_clear_error();
+    return true;
+}
+
+bool UsePrivateKey(SSL_CTX* context, const TlsFile& file, std::string* passphrase)
+{
+    Bio bio = MemoryBio(file);
+    std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> key(
+        PEM_read_bio_PrivateKey(bio.get(), nullptr, PassphraseCallback, passphrase), &EVP_PKEY_free);
+    // Also refused when the key does not belong to the certificate.
+    return key && SSL_CTX_use_PrivateKey(context, key.get()) == 1;
 }
 
 void UseClientCertificate(SSL_CTX* context, const TransportSettings& settings)
 {
     const std::string& keyFile = settings.keyFile;
-    if (!Readable(keyFile))
-        throw TransportFailure(AXIS2_ERROR_SSL_ENGINE, "KEY_FILE " + keyFile + " cannot be read");
+    const std::shared_ptr<const TlsFile> file = ContentsOf(keyFile, settings.keyFileContents);
+    if (!file->Readable())
+        throw TransportFailure(AXIS2_ERROR_SSL_ENGINE, Unreadable("KEY_FILE", *file));
     std::string passphrase = settings.passphrase;
-    SSL_CTX_set_default_passwd_cb(context, PassphraseCallback);
-    SSL_CTX_set_default_passwd_cb_userdata(context, &passphrase);
+    ERR_clear_error();
     std::string problem;
-    if (SSL_CTX_use_certificate_chain_file(context, keyFile.c_str()) != 1)
+    if (!UseCertificateChain(context, *file, &passphrase))
         problem = "no usable certificate in KEY_FILE " + keyFile + " (" + OpenSslError() + ")";
-    else if (SSL_CTX_use_PrivateKey_file(context, keyFile.c_str(), SSL_FILETYPE_PEM) != 1)
+    else if (!UsePrivateKey(context, *file, &passphrase))
         problem = "private key in KEY_FILE " + keyFile + " cannot be loaded; wrong or missing SSL_PASSPHRASE? (" +
                   OpenSslError() + ")";
     else if (SSL_CTX_check_private_key(context) != 1)
         problem = "private key in KEY_FILE " + keyFile + " does not match its certificate";
-    SSL_CTX_set_default_passwd_cb_userdata(context, nullptr);
+    OPENSSL_cleanse(&passphrase[0], passphrase.size());
     if (!problem.empty())
         throw TransportFailure(AXIS2_ERROR_SSL_ENGINE, problem);
 }
@@ -202,17 +295,15 @@ Poco::Net::Context::Ptr MakeClientContext(const TransportSettings& settings, con
     params.cipherList = kDefaultCipherList;
     params.verificationMode = Poco::Net::Context::VERIFY_STRICT;
     params.verificationDepth = 9;
-    if (settings.serverCert.empty())
+    // A configured CA file goes into the context's store below, from the
+    // contents read with the configuration.
+    params.loadDefaultCAs = settings.serverCert.empty();
+    std::shared_ptr<const TlsFile> trust;
+    if (!settings.serverCert.empty())
     {
-        params.loadDefaultCAs = true;
-    }
-    else
-    {
-        if (!Readable(settings.serverCert))
-            throw TransportFailure(AXIS2_ERROR_SSL_NO_CA_FILE,
-                                   "SERVER_CERT " + settings.serverCert + " cannot be read");
-        params.caLocation = settings.serverCert;
-        params.loadDefaultCAs = false;
+        trust = ContentsOf(settings.serverCert, settings.serverCertContents);
+        if (!trust->Readable())
+            throw TransportFailure(AXIS2_ERROR_SSL_NO_CA_FILE, Unreadable("SERVER_CERT", *trust));
     }
     Poco::Net::Context::Ptr context;
     try
@@ -221,10 +312,11 @@ Poco::Net::Context::Ptr MakeClientContext(const TransportSettings& settings, con
     }
     catch (const Poco::Exception& error)
     {
-        throw TransportFailure(settings.serverCert.empty() ? AXIS2_ERROR_SSL_ENGINE : AXIS2_ERROR_SSL_NO_CA_FILE,
-                               "cannot set up TLS with SERVER_CERT '" + settings.serverCert +
-                                   "': " + error.displayText());
+        throw TransportFailure(AXIS2_ERROR_SSL_ENGINE, "cannot set up TLS with SERVER_CERT '" + settings.serverCert +
+                                                           "': " + error.displayText());
     }
+    if (trust)
+        TrustCertificates(context->sslContext(), *trust);
     // POCO's own check after the handshake matches an IP address against DNS
     // names and the common name too; OpenSSL's during the handshake is the one.
     context->enableExtendedCertificateVerification(false);

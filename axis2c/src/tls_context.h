@@ -1,7 +1,9 @@
 // TLS client contexts built from the client configuration: server
 // verification against SERVER_CERT or the system CA store, host name
 // checking, the protocol and cipher policy, and the optional client
-// certificate from KEY_FILE.
+// certificate from KEY_FILE. Both files are taken from the contents read with
+// the configuration; nothing is opened here unless an option property named
+// another file since.
 #pragma once
 
 #include "client_config.h"

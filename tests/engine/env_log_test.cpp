@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <Poco/DirectoryIterator.h>
+
 #include <algorithm>
+#include <fcntl.h>
 #include <regex>
 #include <set>
+#include <unistd.h>
 
 namespace
 {
@@ -144,6 +148,42 @@ TEST(Log, AppendsToAnExistingFileAndCreatesNothingWhenSilent)
     AXIS2_LOG_ERROR(env->log, AXIS2_LOG_SI, "filtered");
     axutil_env_free(env);
     EXPECT_FALSE(Poco::File(dir.File("quiet.log")).exists());
+
+    // An empty file that was there before is not the log's to remove.
+    dir.Write("empty.log", "");
+    env = axutil_env_create_all(dir.File("empty.log").c_str(), AXIS2_LOG_LEVEL_CRITICAL);
+    axutil_env_free(env);
+    EXPECT_TRUE(Poco::File(dir.File("empty.log")).exists());
+}
+
+// Opened when the log is created: a process that can no longer open the file
+// afterwards (rights dropped, confined) keeps logging into it.
+TEST(Log, FileIsOpenedWhenTheLogIsCreatedAndNotPassedToChildren)
+{
+    TempDir dir;
+    dir.Write("logs/.keep", "");
+    const std::string path = dir.File("logs/engine.log");
+    axutil_env_t* env = axutil_env_create_all(path.c_str(), AXIS2_LOG_LEVEL_TRACE);
+    ASSERT_NE(nullptr, env);
+    EXPECT_TRUE(Poco::File(path).exists());
+    // A script the agent starts must not inherit the log's descriptor.
+    int descriptors = 0;
+    for (Poco::DirectoryIterator fd(std::string("/proc/self/fd")), end; fd != end; ++fd)
+    {
+        char target[4096];
+        const ssize_t length = ::readlink(fd->path().c_str(), target, sizeof target - 1);
+        if (length <= 0 || std::string(target, static_cast<size_t>(length)) != path)
+            continue;
+        ++descriptors;
+        EXPECT_TRUE(::fcntl(std::stoi(fd.name()), F_GETFD) & FD_CLOEXEC);
+    }
+    EXPECT_EQ(1, descriptors);
+
+    Poco::File(dir.File("logs")).renameTo(dir.File("moved"));
+    AXIS2_LOG_ERROR(env->log, AXIS2_LOG_SI, "after the move");
+    axutil_env_free(env);
+    EXPECT_NE(std::string::npos, ReadFile(dir.File("moved/engine.log")).find("after the move"));
+    EXPECT_FALSE(Poco::File(path).exists());
 }
 
 TEST(Log, UnopenableFileDropsEntriesQuietly)

@@ -17,6 +17,8 @@
 #include <openssl/ssl.h>
 
 #include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -127,19 +129,36 @@ protected:
         return "https://" + host + ":" + std::to_string(peer.Port()) + "/Ostrel2";
     }
 
-    axiom_node_t* Exchange(const std::string& url, const std::string& parameters)
+    // A stub for `url` whose client home holds `configuration` as axis2.xml.
+    bool CreateStub(const std::string& url, const std::string& configuration)
     {
         TempDir home;
-        home.Write("axis2.xml", Axis2Xml("<transportSender name=\"https\" class=\"axis2_http_sender\">" + parameters +
-                                         "<parameter name=\"SO_TIMEOUT\">3000</parameter>"
-                                         "</transportSender>"));
+        home.Write("axis2.xml", configuration);
         axis2_endpoint_ref_t* endpoint = axis2_endpoint_ref_create(holder.env, url.c_str());
         stub = axis2_stub_create_with_endpoint_ref_and_client_home(holder.env, endpoint, home.path.c_str());
-        if (!stub)
-            return nullptr;
+        return stub != nullptr;
+    }
+
+    axiom_node_t* Send()
+    {
         axiom_node_t* payload = nullptr;
         axiom_element_create(holder.env, nullptr, "Ping", nullptr, &payload);
         return axis2_svc_client_send_receive(axis2_stub_get_svc_client(stub, holder.env), holder.env, payload);
+    }
+
+    axiom_node_t* Exchange(const std::string& url, const std::string& parameters)
+    {
+        if (!CreateStub(url, Axis2Xml("<transportSender name=\"https\" class=\"axis2_http_sender\">" + parameters +
+                                      "<parameter name=\"SO_TIMEOUT\">3000</parameter>"
+                                      "</transportSender>")))
+            return nullptr;
+        return Send();
+    }
+
+    void FreeStub()
+    {
+        axis2_stub_free(stub, holder.env);
+        stub = nullptr;
     }
 
     void TearDown() override
@@ -193,8 +212,7 @@ TEST_F(Https, IpAddressMatchesOnlyAnIpAddressSubjectAltName)
             << holder.Message();
         EXPECT_NE(std::string::npos, holder.Log().find("IP address mismatch"));
         EXPECT_TRUE(peer.Requests().empty());
-        axis2_stub_free(stub, holder.env);
-        stub = nullptr;
+        FreeStub();
     }
     TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket(false, "ip-cn-localhost"));
     EXPECT_NE(nullptr, Exchange(Url(peer, "127.0.0.1"), trust)) << holder.Message();
@@ -231,8 +249,7 @@ TEST_F(Https, DnsNameMatchesDnsNamesAndTheCommonNameOnlyWithoutThem)
                 << holder.Message();
             EXPECT_TRUE(peer.Requests().empty());
         }
-        axis2_stub_free(stub, holder.env);
-        stub = nullptr;
+        FreeStub();
     }
 }
 
@@ -277,8 +294,7 @@ TEST_F(Https, OnlyForwardSecretAeadSuitesUnlessTheClientHomeWidensThem)
                 << holder.Message();
             EXPECT_TRUE(peer.Requests().empty());
         }
-        axis2_stub_free(stub, holder.env);
-        stub = nullptr;
+        FreeStub();
     }
 
     TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket());
@@ -304,13 +320,6 @@ TEST_F(Https, ServerCertificateOfAnotherCaIsRefused)
     // The client certificate is no CA: nothing chains to it.
     EXPECT_EQ(nullptr, Exchange(peer.Url("https"), Parameter("SERVER_CERT", pki->File("client.pem"))));
     EXPECT_EQ(AXIS2_ERROR_SSL_ENGINE, holder.Number());
-}
-
-TEST_F(Https, MissingServerCertFileIsReported)
-{
-    EXPECT_EQ(nullptr, Exchange("https://127.0.0.1:1/Ostrel2", Parameter("SERVER_CERT", pki->File("absent.pem"))));
-    EXPECT_EQ(AXIS2_ERROR_SSL_NO_CA_FILE, holder.Number());
-    EXPECT_NE(std::string::npos, holder.Message().find("absent.pem")) << holder.Message();
 }
 
 // A program written for Axis2/C may give the TLS parameters as option
@@ -344,19 +353,116 @@ TEST_F(Https, ClientCertificateFromKeyFileWithPassphrase)
         << holder.Message();
 }
 
-TEST_F(Https, ClientCertificateProblemsFailTheExchange)
+TEST_F(Https, ServerThatRequiresAClientCertificateRefusesAnExchangeWithout)
 {
     TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket(true));
-    const std::string trust = Parameter("SERVER_CERT", pki->File("ca.pem"));
-    EXPECT_EQ(nullptr, Exchange(peer.Url("https"), trust));
+    EXPECT_EQ(nullptr, Exchange(peer.Url("https"), Parameter("SERVER_CERT", pki->File("ca.pem"))));
     EXPECT_NE(AXIS2_ERROR_NONE, holder.Number());
-    axis2_stub_free(stub, holder.env);
-    stub = nullptr;
+}
 
-    EXPECT_EQ(nullptr, Exchange(peer.Url("https"), trust + Parameter("KEY_FILE", pki->File("client-bundle.pem")) +
-                                                       Parameter("SSL_PASSPHRASE", "wrong")));
-    EXPECT_EQ(AXIS2_ERROR_SSL_ENGINE, holder.Number());
-    EXPECT_NE(std::string::npos, holder.Message().find("SSL_PASSPHRASE")) << holder.Message();
+// The certificate and key files are read when the client is created: a
+// process that cannot open them any more (rights dropped) still uses them.
+TEST_F(Https, TrustAndClientCertificateAreReadWhenTheClientIsCreated)
+{
+    TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket(true));
+    TempDir files;
+    files.Write("ca.pem", ReadFile(pki->File("ca.pem")));
+    files.Write("client-bundle.pem", ReadFile(pki->File("client-bundle.pem")));
+    // The trust for every transport, the client certificate for https only.
+    ASSERT_TRUE(CreateStub(peer.Url("https"), Axis2Xml(Parameter("SERVER_CERT", files.File("ca.pem")) +
+                                                       "<transportSender name=\"https\" class=\"axis2_http_sender\">" +
+                                                       Parameter("KEY_FILE", files.File("client-bundle.pem")) +
+                                                       Parameter("SSL_PASSPHRASE", "s3cret") + "</transportSender>")))
+        << holder.Message();
+    Poco::File(files.path).remove(true);
+    for (int exchange = 1; exchange <= 2; ++exchange)
+    {
+        SCOPED_TRACE(exchange);
+        axiom_node_t* reply = Send();
+        ASSERT_NE(nullptr, reply) << holder.Message();
+        EXPECT_EQ("<pong/>", ToString(holder.env, reply));
+    }
+    EXPECT_EQ(2u, peer.Requests().size());
+}
+
+TEST_F(Https, CaBundleWithSeveralCertificatesAndTextBetweenThem)
+{
+    TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket());
+    TempDir files;
+    files.Write("bundle.pem", "Trusted by the agent\n# the client's own certificate first\n" +
+                                  ReadFile(pki->File("client.pem")) + "\nEngine Test CA\n=============\n" +
+                                  ReadFile(pki->File("ca.pem")) + ReadFile(pki->File("rsa.pem")) + "end of bundle\n");
+    EXPECT_NE(nullptr, Exchange(peer.Url("https"), Parameter("SERVER_CERT", files.File("bundle.pem"))))
+        << holder.Message();
+}
+
+// Each problem fails the exchange, not the creation of the client, and the
+// exchange fails before anything is sent.
+TEST_F(Https, UnusableTrustOrKeyFilesFailTheExchange)
+{
+    TestPeer peer(TestPeer::Reply(200, TestPeer::Envelope("<pong/>")), ServerSocket(true));
+    TempDir files;
+    files.Write("text.pem", "no certificate in here\n");
+    files.Write("mismatch.pem", ReadFile(pki->File("client.pem")) + ReadFile(pki->File("server.key")));
+    files.Write("fifo/.keep", "");
+    files.Write("empty.pem", "");
+    ASSERT_EQ(0, ::symlink("/dev/zero", files.File("zero.pem").c_str()));
+    ASSERT_EQ(0, ::mkfifo(files.File("fifo.pem").c_str(), 0600));
+    files.Write("huge.pem", "");
+    ASSERT_EQ(0, ::truncate(files.File("huge.pem").c_str(), 5 * 1024 * 1024));
+    const std::string trust = Parameter("SERVER_CERT", pki->File("ca.pem"));
+    const std::string client = Parameter("KEY_FILE", pki->File("client-bundle.pem"));
+    struct
+    {
+        const char* what;
+        std::string parameters;
+        int number;
+        std::string text;
+    } cases[] = {
+        {"SERVER_CERT without a certificate", Parameter("SERVER_CERT", files.File("text.pem")) + client,
+         AXIS2_ERROR_SSL_NO_CA_FILE,
+         "cannot set up TLS with SERVER_CERT '" + files.File("text.pem") + "': SSL context exception: Cannot load CA"},
+        {"SERVER_CERT of an encrypted key alone", Parameter("SERVER_CERT", pki->File("client.key")) + client,
+         AXIS2_ERROR_SSL_NO_CA_FILE, "cannot set up TLS with SERVER_CERT '" + pki->File("client.key") + "'"},
+        {"SERVER_CERT empty", Parameter("SERVER_CERT", files.File("empty.pem")), AXIS2_ERROR_SSL_NO_CA_FILE,
+         "no certificate or crl found"},
+        {"SERVER_CERT missing", Parameter("SERVER_CERT", files.File("absent.pem")), AXIS2_ERROR_SSL_NO_CA_FILE,
+         "SERVER_CERT " + files.File("absent.pem") + " cannot be read"},
+        {"SERVER_CERT a directory", Parameter("SERVER_CERT", files.File("fifo")), AXIS2_ERROR_SSL_NO_CA_FILE,
+         "SERVER_CERT " + files.File("fifo") + " cannot be read"},
+        {"SERVER_CERT too large", Parameter("SERVER_CERT", files.File("huge.pem")), AXIS2_ERROR_SSL_NO_CA_FILE,
+         "SERVER_CERT " + files.File("huge.pem") + " cannot be read"},
+        {"KEY_FILE missing", trust + Parameter("KEY_FILE", files.File("absent.pem")), AXIS2_ERROR_SSL_ENGINE,
+         "KEY_FILE " + files.File("absent.pem") + " cannot be read"},
+        {"KEY_FILE a FIFO", trust + Parameter("KEY_FILE", files.File("fifo.pem")), AXIS2_ERROR_SSL_ENGINE,
+         "KEY_FILE " + files.File("fifo.pem") + " cannot be read"},
+        {"KEY_FILE a link to a device", trust + Parameter("KEY_FILE", files.File("zero.pem")), AXIS2_ERROR_SSL_ENGINE,
+         "KEY_FILE " + files.File("zero.pem") + " cannot be read"},
+        {"KEY_FILE empty", trust + Parameter("KEY_FILE", files.File("empty.pem")), AXIS2_ERROR_SSL_ENGINE,
+         "no usable certificate in KEY_FILE " + files.File("empty.pem") + " ("},
+        {"KEY_FILE without a certificate", trust + Parameter("KEY_FILE", files.File("text.pem")),
+         AXIS2_ERROR_SSL_ENGINE, "no usable certificate in KEY_FILE " + files.File("text.pem") + " ("},
+        {"no passphrase", trust + client, AXIS2_ERROR_SSL_ENGINE,
+         "private key in KEY_FILE " + pki->File("client-bundle.pem") +
+             " cannot be loaded; wrong or missing SSL_PASSPHRASE? ("},
+        {"wrong passphrase", trust + client + Parameter("SSL_PASSPHRASE", "wrong"), AXIS2_ERROR_SSL_ENGINE,
+         "private key in KEY_FILE " + pki->File("client-bundle.pem") +
+             " cannot be loaded; wrong or missing SSL_PASSPHRASE? ("},
+        {"key of another certificate", trust + Parameter("KEY_FILE", files.File("mismatch.pem")),
+         AXIS2_ERROR_SSL_ENGINE, "key values mismatch"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(CreateStub(peer.Url("https"),
+                               Axis2Xml("<transportSender name=\"https\">" + c.parameters + "</transportSender>")))
+            << holder.Message();
+        EXPECT_EQ(nullptr, Send());
+        EXPECT_EQ(c.number, holder.Number()) << holder.Message();
+        EXPECT_NE(std::string::npos, holder.Message().find(c.text)) << holder.Message();
+        FreeStub();
+    }
+    EXPECT_TRUE(peer.Requests().empty());
 }
 
 } // namespace
