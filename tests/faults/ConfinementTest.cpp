@@ -9,6 +9,7 @@
 #include <Poco/NumberParser.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <pwd.h>
@@ -189,4 +190,35 @@ TEST_F(Confinement, SeparationTurnedOffRunsTheExchangeInTheAgent)
         EXPECT_TRUE(Logged("Information", "hostname -> vm-05")) << Log();
         EXPECT_TRUE(Logged("Information", "Successfully sent the work item response for id=wi-5")) << Log();
     }
+}
+
+TEST_F(Confinement, CertificatesAndKeysOnlyRootMayReadServeTheUnprivilegedProcess)
+{
+    // A private CA, a server certificate for 127.0.0.1 and a client certificate with its key, the
+    // CA and the client's key where only root may read them (as an administrator keeps a key).
+    const std::string make =
+        "cd '" + work.Path() +
+        "' && mkdir -m 0700 secret && "
+        "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=TestCA -keyout ca.key -out secret/ca.pem "
+        "2>/dev/null && "
+        "openssl req -newkey rsa:2048 -nodes -subj /CN=localhost -keyout server.key -out server.csr 2>/dev/null && "
+        "printf 'subjectAltName=IP:127.0.0.1\\n' > san.ext && "
+        "openssl x509 -req -in server.csr -CA secret/ca.pem -CAkey ca.key -CAcreateserial -days 2 -extfile san.ext "
+        "-out server.pem 2>/dev/null && "
+        "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=agent -keyout client.key -out client.pem "
+        "2>/dev/null && cat client.pem client.key > secret/client.pem && chmod 0600 secret/ca.pem secret/client.pem";
+    ASSERT_EQ(std::system(make.c_str()), 0);
+    work.Write("scripts/Setup/.keep", "");
+    work.Write("axis2/axis2.xml", "<axisconfig name=\"Axis2/C\"><transportSender name=\"https\">"
+                                  "<parameter name=\"SERVER_CERT\">" +
+                                      (work / "secret/ca.pem") + "</parameter><parameter name=\"KEY_FILE\">" +
+                                      (work / "secret/client.pem") + "</parameter></transportSender></axisconfig>");
+    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-6", "Setup")), work / "server.pem",
+                      work / "server.key");
+    server.Start();
+    const AgentResult result = Run(
+        {"--host", "127.0.0.1:" + std::to_string(server.Port()), "--ssl", "--name", "agent-1", "--script", "scripts"});
+    EXPECT_EQ(result.status, 0) << Log() << Read("tarvel-axis.log");
+    EXPECT_TRUE(Logged("Information", "Successfully sent the work item response for id=wi-6")) << Log();
+    EXPECT_EQ(server.Requests().size(), 2u);
 }

@@ -60,16 +60,18 @@ int Outcome(long result, int expected)
 {
     if (WIFEXITED(status) && WEXITSTATUS(status) == code)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << (WIFSIGNALED(status) ? "killed by signal " + std::to_string(WTERMSIG(status))
-                                                                 : "exit status " + std::to_string(WEXITSTATUS(status)));
+    return ::testing::AssertionFailure() << (WIFSIGNALED(status)
+                                                 ? "killed by signal " + std::to_string(WTERMSIG(status))
+                                                 : "exit status " + std::to_string(WEXITSTATUS(status)));
 }
 
 ::testing::AssertionResult KilledBySigsys(int status)
 {
     if (WIFSIGNALED(status) && WTERMSIG(status) == SIGSYS)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << (WIFSIGNALED(status) ? "killed by signal " + std::to_string(WTERMSIG(status))
-                                                                 : "exit status " + std::to_string(WEXITSTATUS(status)));
+    return ::testing::AssertionFailure() << (WIFSIGNALED(status)
+                                                 ? "killed by signal " + std::to_string(WTERMSIG(status))
+                                                 : "exit status " + std::to_string(WEXITSTATUS(status)));
 }
 
 std::string StatusField(const std::string& name)
@@ -156,8 +158,8 @@ TEST(SyscallFilter, SignalsOnlyToItself)
 
 TEST(SyscallFilter, NetworkSocketsOnly)
 {
-    EXPECT_TRUE(Exited(RunConfined([] { return Outcome(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0), 0); }),
-                       succeeded));
+    EXPECT_TRUE(
+        Exited(RunConfined([] { return Outcome(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0), 0); }), succeeded));
     EXPECT_TRUE(Exited(RunConfined([] { return Outcome(::socket(AF_INET6, SOCK_DGRAM, 0), 0); }), succeeded));
     // A local socket could reach another service of the machine.
     EXPECT_TRUE(Exited(RunConfined([] { return Outcome(::socket(AF_UNIX, SOCK_STREAM, 0), EACCES); }), refused));
