@@ -1,6 +1,7 @@
 #include "ConfinedProxy.h"
 
 #include "ChildChannel.h"
+#include "ChildProcess.h"
 #include "ErrorText.h"
 #include "LogText.h"
 #include "NetworkChild.h"
@@ -22,8 +23,6 @@
 #include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/syscall.h>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace
@@ -85,29 +84,6 @@ void CloseOthers(int socket)
     ::_exit(status);
 }
 
-std::string SignalName(int signal)
-{
-    const char* abbreviation = ::sigabbrev_np(signal);
-    return abbreviation ? std::string("SIG") + abbreviation : Poco::format("signal %d", signal);
-}
-
-/// Whether `process` is still a child of this process (running or waiting to be reaped): a
-/// process id that was reaped elsewhere may belong to another process by now.
-bool StillOurs(pid_t process)
-{
-    siginfo_t info;
-    std::memset(&info, 0, sizeof info);
-    return ::waitid(P_PID, static_cast<id_t>(process), &info, WEXITED | WNOHANG | WNOWAIT) == 0;
-}
-
-/// Whether `process` has ended (or is no child of this process any more).
-bool Ended(pid_t process)
-{
-    siginfo_t info;
-    std::memset(&info, 0, sizeof info);
-    return ::waitid(P_PID, static_cast<id_t>(process), &info, WEXITED | WNOHANG | WNOWAIT) != 0 ||
-           info.si_pid == process;
-}
 } // namespace
 
 ConfinedProxy::ConfinedProxy(const std::string& home, const std::string& endpoint, const std::string& logFile)
@@ -207,7 +183,7 @@ void ConfinedProxy::Start()
 
 void ConfinedProxy::StartIfNeeded()
 {
-    if (child && Ended(child))
+    if (child && ChildProcess::Ended(child))
     {
         poco_warning(ProxyLogger(), "A new network process is started: " + Abandon("it ended while idle"));
     }
@@ -342,29 +318,10 @@ std::string ConfinedProxy::Abandon(const std::string& what)
         return what;
     const pid_t process = child;
     child = 0;
-    // Closing the agent's end ends a child that still waits for a request.
-    channel.reset();
     StopSignals::KillOnStop(0);
-    // A child that ended closed its socket a moment before it can be reaped.
-    for (int round = 0; round < 200 && !Ended(process); ++round)
-    {
-        if (what.compare(0, 13, "end of stream") != 0)
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    const bool endedAlone = Ended(process);
-    if (!endedAlone && StillOurs(process))
-        ::kill(process, SIGKILL);
-    int status = 0;
-    pid_t waited;
-    do
-        waited = ::waitpid(process, &status, 0);
-    while (waited < 0 && errno == EINTR);
-    if (waited != process)
-        return what + "; the network process has ended";
-    if (!endedAlone)
-        return what + "; the network process was killed";
-    if (WIFSIGNALED(status))
-        return "the network process was killed by " + SignalName(WTERMSIG(status));
-    return Poco::format("the network process ended with status %d (%s)", WEXITSTATUS(status), what);
+    // Ended (or killed) while the socket is still open here: a child that is given up on must
+    // not end by itself first, on the end of its stream, and pass for one that ended alone.
+    const std::string end = ChildProcess::End(process, what, what.compare(0, 13, "end of stream") == 0);
+    channel.reset();
+    return end;
 }

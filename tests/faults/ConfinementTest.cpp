@@ -157,22 +157,31 @@ TEST_F(Confinement, NetworkProcessKilledDuringTheReportKeepsIt)
     EXPECT_TRUE(Logged("Information", "Successfully sent the work item response for id=wi-3")) << Log();
 }
 
-TEST_F(Confinement, StopThatEndsTheAgentEndsItsNetworkProcess)
+TEST_F(Confinement, StopOrDeathOfTheAgentEndsItsNetworkProcess)
 {
     Configure("tarvel.stopGrace = 1");
     SoapServer server("{\"GetWorkItem\": {\"hang\": true}}");
     server.Start();
-    std::unique_ptr<RunningAgent> agent = StartAgainst(server);
-    const int child = ConfinedChild(*agent);
-    ASSERT_GT(child, 0) << Log();
-    ASSERT_TRUE(WaitFor([&] { return Requests(server, "GetWorkItem").size() == 1u; }));
-    agent->Signal(SIGTERM);
-    const AgentResult result = agent->Wait(60);
-    EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("tarvel: stopped by SIGTERM; the work in progress did not end within the grace period"),
-              std::string::npos)
-        << result.err;
-    EXPECT_TRUE(WaitFor([&] { return !Alive(child); }, 10)) << "the network process " << child << " was left";
+    for (const int signal : {SIGTERM, SIGKILL})
+    {
+        SCOPED_TRACE(signal);
+        std::unique_ptr<RunningAgent> agent = StartAgainst(server);
+        const int child = ConfinedChild(*agent);
+        ASSERT_GT(child, 0) << Log();
+        ASSERT_TRUE(WaitFor([&] { return Requests(server, "GetWorkItem").size() == (signal == SIGTERM ? 1u : 2u); }));
+        agent->Signal(signal);
+        const AgentResult result = agent->Wait(60);
+        if (signal == SIGTERM)
+        {
+            EXPECT_EQ(result.status, 1);
+            EXPECT_NE(
+                result.err.find("tarvel: stopped by SIGTERM; the work in progress did not end within the grace period"),
+                std::string::npos)
+                << result.err;
+        }
+        // Killed by the agent as it stops; after SIGKILL of the agent alone, by its parent-death signal.
+        EXPECT_TRUE(WaitFor([&] { return !Alive(child); }, 10)) << "the network process " << child << " was left";
+    }
 }
 
 TEST_F(Confinement, SeparationTurnedOffRunsTheExchangeInTheAgent)
