@@ -24,7 +24,8 @@ const unsigned long writeFlags[] = {O_WRONLY, O_RDWR, O_CREAT, O_TRUNC, O_APPEND
 
 /// Allowed whatever their arguments: reading and writing the descriptors already open (the
 /// socket pair, the engine's log, the connection), sockets' own calls, waiting, memory, threads'
-/// bookkeeping, signals handled in the process, identity queries, time and randomness.
+/// bookkeeping, signals handled in the process, identity queries, time and randomness, and
+/// anonymous pipes (the address sanitizer probes memory through one).
 const char* const allowed[] = {"read",
                                "readv",
                                "pread64",
@@ -107,7 +108,9 @@ const char* const allowed[] = {"read",
                                "getrandom",
                                "uname",
                                "sysinfo",
-                               "getrlimit"};
+                               "getrlimit",
+                               "pipe",
+                               "pipe2"};
 
 class Rules
 {
