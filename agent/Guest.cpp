@@ -1,6 +1,7 @@
 #include "Guest.h"
 
 #include "BuildConfig.h"
+#include "ConfinedProxy.h"
 #include "ErrorText.h"
 #include "FilesystemProxy.h"
 #include "FinalStage.h"
@@ -229,9 +230,20 @@ void Guest::StartNetworkProxy()
     const std::string uri = MakeUri();
     poco_information_f1(logger(), "The Orvex endpoint is %s.", uri);
     poco_information(logger(), "The AXIS2C directory is axis2/.");
-    auto created = std::make_unique<Proxy>("axis2", uri, axisLogFile);
-    network = created.get();
-    proxy = std::move(created);
+    // Off only for diagnosis: the exchange then parses what the server sends as root.
+    if (config().getBool("tarvel.confine", true))
+    {
+        auto created = std::make_unique<ConfinedProxy>("axis2", uri, axisLogFile);
+        network = created.get();
+        proxy = std::move(created);
+    }
+    else
+    {
+        poco_warning(logger(), "The network exchanges run in this process (tarvel.confine is off)");
+        auto created = std::make_unique<Proxy>("axis2", uri, axisLogFile);
+        network = created.get();
+        proxy = std::move(created);
+    }
     proxy->Initialize();
 }
 

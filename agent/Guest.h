@@ -18,8 +18,8 @@
 #include <vector>
 
 class FilesystemProxy;
+class ICourier;
 class ItemJourney;
-class Proxy;
 class StateDirectory;
 class WorkItem;
 
@@ -85,7 +85,7 @@ private:
     std::unique_ptr<IProxy> proxy;
 
     /// The network proxy when `proxy` is one (owned by `proxy`), else null.
-    Proxy* network;
+    ICourier* network;
     ScriptLimits limits;
     std::unique_ptr<StateDirectory> state;
     std::unique_ptr<ItemJourney> journey;

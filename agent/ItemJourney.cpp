@@ -3,11 +3,11 @@
 #include "ErrorText.h"
 #include "FinalStageRecord.h"
 #include "HeldDirectory.h"
+#include "ICourier.h"
 #include "IProxy.h"
 #include "LocalFile.h"
 #include "LogText.h"
 #include "ProcessTable.h"
-#include "Proxy.h"
 #include "ScriptHost.h"
 #include "StateDirectory.h"
 #include "TaskDirectory.h"
@@ -28,7 +28,7 @@ namespace
 const long stoppingDeliveryMilliseconds = 5000;
 } // namespace
 
-ItemJourney::ItemJourney(StateDirectory& stateDirectory, IProxy& itemProxy, Proxy* networkProxy,
+ItemJourney::ItemJourney(StateDirectory& stateDirectory, IProxy& itemProxy, ICourier* networkProxy,
                          const std::string& root, Poco::Logger& log)
     : state(stateDirectory)
     , proxy(itemProxy)
@@ -288,7 +288,7 @@ void ItemJourney::Report(const WorkItem& item, const WorkItemResponse& response,
 
 Outbox::Courier ItemJourney::Courier(long timeoutMilliseconds)
 {
-    Proxy* courier = network;
+    ICourier* courier = network;
     return [courier, timeoutMilliseconds](const std::string& document, std::string& reason) {
         return courier->Deliver(document, reason, timeoutMilliseconds);
     };

@@ -17,8 +17,8 @@ namespace Poco
 class Logger;
 }
 class HeldDirectory;
+class ICourier;
 class IProxy;
-class Proxy;
 class StateDirectory;
 class TaskDirectory;
 class WorkItem;
@@ -36,8 +36,9 @@ public:
         Unwritten  ///< the response file could not be written (filesystem mode)
     };
 
-    /// `network` is the network proxy when `proxy` is one, else null (filesystem mode, no outbox).
-    ItemJourney(StateDirectory& state, IProxy& proxy, Proxy* network, const std::string& scriptRoot,
+    /// `network` carries responses to the server when `proxy` is a network proxy, else null
+    /// (filesystem mode, no outbox).
+    ItemJourney(StateDirectory& state, IProxy& proxy, ICourier* network, const std::string& scriptRoot,
                 Poco::Logger& logger);
     ~ItemJourney();
 
@@ -115,7 +116,7 @@ private:
 
     StateDirectory& state;
     IProxy& proxy;
-    Proxy* network;
+    ICourier* network;
     std::string scriptRoot;
     Poco::Logger& logger;
     /// Network mode only: filesystem mode writes its responses directly.

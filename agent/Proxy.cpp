@@ -4,6 +4,7 @@
 #include "LogText.h"
 #include "WorkItem.h"
 #include "WorkItemResponse.h"
+#include "client_config.h"
 
 #include <Poco/Format.h>
 #include <Poco/Logger.h>
@@ -222,6 +223,28 @@ Outbox::Delivery Proxy::Judge(axis2_svc_client_t* client, bool responseElement, 
     }
     reason = EngineErrorText(env);
     return RefusingStatus(status) ? Outbox::Delivery::Rejected : Outbox::Delivery::Kept;
+}
+
+void Proxy::TimeOuts(long& connectMilliseconds, long& replyMilliseconds) const
+{
+    axis2c::TransportSettings settings;
+    try
+    {
+        const std::string scheme = Poco::toLower(endpointUri.substr(0, endpointUri.find(':')));
+        settings = axis2c::ClientConfiguration::Load(clientHome).ForScheme(scheme);
+    }
+    catch (const std::exception&)
+    {
+        // The engine read the same file when it was created; the defaults are what it uses then.
+    }
+    connectMilliseconds = settings.connectionTimeoutMs;
+    replyMilliseconds = settings.soTimeoutMs;
+}
+
+void Proxy::OpenEngineLog(const std::string& entry)
+{
+    if (env && env->log)
+        AXIS2_LOG_INFO(env->log, "%s", entry.c_str());
 }
 
 void Proxy::SanitizeWorkItem(std::string& text)

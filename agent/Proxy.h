@@ -4,6 +4,7 @@
 // exchanges are logged on "Application.Proxy" and never throw.
 #pragma once
 
+#include "ICourier.h"
 #include "IProxy.h"
 #include "Outbox.h"
 
@@ -13,7 +14,7 @@ struct axutil_env;
 struct axis2_stub;
 struct axis2_svc_client;
 
-class Proxy : public IProxy
+class Proxy : public IProxy, public ICourier
 {
 public:
     /// The engine's client home ("axis2"), the service's endpoint URI and the engine's log file.
@@ -32,7 +33,15 @@ public:
     /// fault, a reply that cannot be read or holds another element). `reason` says why it was
     /// not accepted. A positive `timeoutMilliseconds` bounds this one exchange. The engine's
     /// error state is left as it was, so that the next GetWorkItem is judged on its own.
-    Outbox::Delivery Deliver(const std::string& document, std::string& reason, long timeoutMilliseconds = 0);
+    Outbox::Delivery Deliver(const std::string& document, std::string& reason, long timeoutMilliseconds = 0) override;
+
+    /// The engine's bounds of one exchange, from the client home: the connection time-out and
+    /// SO_TIMEOUT (ms) of the endpoint's scheme; the defaults when they cannot be read.
+    void TimeOuts(long& connectMilliseconds, long& replyMilliseconds) const;
+
+    /// Writes `entry` to the engine's log, which opens its file now: a process that confines
+    /// itself afterwards may no longer open it.
+    void OpenEngineLog(const std::string& entry);
 
     /// Removes the encoding declaration of the XML declaration at the start of `text`: the text
     /// is already decoded, and a declaration such as utf-16 would make the parser misread it.

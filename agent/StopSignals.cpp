@@ -16,6 +16,7 @@ volatile sig_atomic_t deferring = 0;
 /// Seconds a deferral waits after a stop signal; -1 for as long as it takes.
 volatile sig_atomic_t limitSeconds = -1;
 volatile sig_atomic_t limitRunning = 0;
+volatile sig_atomic_t companion = 0;
 int wakeRead = -1;
 int wakeWrite = -1;
 
@@ -27,6 +28,9 @@ void WriteMessage(const char* text)
 
 [[noreturn]] void Stopped(int signal, const char* why)
 {
+    // The exchange it may be in the middle of ends with the agent.
+    if (companion > 0)
+        ::kill(companion, SIGKILL);
     WriteMessage(signal == SIGTERM  ? "tarvel: stopped by SIGTERM"
                  : signal == SIGINT ? "tarvel: stopped by SIGINT"
                                     : "tarvel: stopped by SIGHUP");
@@ -112,6 +116,11 @@ void StopSignals::Drain()
     while (wakeRead >= 0 && ::read(wakeRead, buffer, sizeof buffer) > 0)
     {
     }
+}
+
+void StopSignals::KillOnStop(pid_t process)
+{
+    companion = process;
 }
 
 std::string StopSignals::Name(int signal)

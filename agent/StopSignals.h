@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <string>
+#include <sys/types.h>
 
 class StopSignals
 {
@@ -22,6 +23,10 @@ public:
     static int WakeDescriptor();
     /// Reads away what made WakeDescriptor readable.
     static void Drain();
+
+    /// A process (the confined network process) that is killed with SIGKILL when a stop signal
+    /// ends the agent, before it exits; 0 for none.
+    static void KillOnStop(pid_t process);
 
     /// "SIGTERM", "SIGINT", "SIGHUP", or "signal N".
     static std::string Name(int signal);

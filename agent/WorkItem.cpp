@@ -13,6 +13,7 @@
 #include <Poco/Format.h>
 #include <Poco/String.h>
 
+#include <algorithm>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -177,6 +178,30 @@ const std::vector<std::string>& WorkItem::UndecryptableProperties() const
 const std::map<std::string, std::string>& WorkItem::VisibleProperties() const
 {
     return visibleProperties;
+}
+
+const std::map<std::string, std::string>& WorkItem::AllProperties() const
+{
+    return properties;
+}
+
+bool WorkItem::AddProperty(const std::string& name, const std::string& value, bool visible)
+{
+    if (!properties.emplace(name, value).second)
+        return false;
+    if (visible)
+        visibleProperties.emplace(name, value);
+    return true;
+}
+
+bool WorkItem::AddUndecryptable(const std::string& name)
+{
+    const auto found = properties.find(name);
+    if (found == properties.end() || !found->second.empty() || visibleProperties.count(name) ||
+        std::find(undecryptable.begin(), undecryptable.end(), name) != undecryptable.end())
+        return false;
+    undecryptable.push_back(name);
+    return true;
 }
 
 std::string WorkItem::GetProperty(std::string name)

@@ -31,6 +31,17 @@ public:
     /// The properties that may be shown: every property less the decrypted ones.
     const std::map<std::string, std::string>& VisibleProperties() const;
 
+    /// Every property, decrypted values in plain text, by name.
+    const std::map<std::string, std::string>& AllProperties() const;
+
+    /// Builds an item from its parts instead of parsing a document (an item that another process
+    /// parsed): adds a property, shown in the work item document when `visible`. False, and
+    /// nothing changes, when the name is already taken.
+    bool AddProperty(const std::string& name, const std::string& value, bool visible);
+    /// Marks an added property, hidden and empty, as one whose value could not be decrypted.
+    /// False, and nothing changes, for a name that is not such a property or is marked already.
+    bool AddUndecryptable(const std::string& name);
+
     /// The value stored under exactly `name` (decrypted if it was encrypted); empty when absent.
     std::string GetProperty(std::string name);
 

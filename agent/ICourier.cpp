@@ -1,0 +1,3 @@
+#include "ICourier.h"
+
+ICourier::~ICourier() = default;

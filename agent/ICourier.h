@@ -1,0 +1,19 @@
+// What carries a response document to the server: the engine in this process (Proxy) or the
+// confined network process (ConfinedProxy). The outbox only needs to know how a delivery went.
+#pragma once
+
+#include "Outbox.h"
+
+#include <string>
+
+class ICourier
+{
+public:
+    virtual ~ICourier();
+
+    /// Sends one response document with WorkItemComplete and tells how it went; `reason` says
+    /// why it was not accepted. A positive `timeoutMilliseconds` bounds this one exchange. Never
+    /// throws for a failed exchange: what did not get through is Kept.
+    virtual Outbox::Delivery Deliver(const std::string& document, std::string& reason,
+                                     long timeoutMilliseconds = 0) = 0;
+};
