@@ -8,6 +8,7 @@
 #include "LogText.h"
 #include "MachineQuery.h"
 #include "Proxy.h"
+#include "RunHistory.h"
 #include "RunInterrupted.h"
 #include "Runner.h"
 #include "StateDirectory.h"
@@ -177,6 +178,15 @@ std::string Guest::MakeUri() const
 
 int Guest::main(const std::vector<std::string>&)
 {
+    const int status = Pass();
+    // Recorded while the run holds its lock; whatever becomes of the record, the status stands.
+    if (journey)
+        RunHistory::Record(*state, journey->Run(), status, logger());
+    return status;
+}
+
+int Guest::Pass()
+{
     try
     {
         if (agentIds.empty())
@@ -208,17 +218,25 @@ int Guest::main(const std::vector<std::string>&)
     }
     catch (const RunInterrupted& exc)
     {
-        poco_error_f1(logger(), "The agent stops after %s", StopSignals::Name(exc.signal));
+        const std::string text = Poco::format("The agent stops after %s", StopSignals::Name(exc.signal));
+        poco_error(logger(), text);
+        if (journey)
+            journey->Run().Interrupted(text);
         return 1;
     }
     catch (const std::exception& exc)
     {
-        poco_error(logger(), LogText::Escape(ErrorText::Of(exc)));
+        const std::string text = LogText::Escape(ErrorText::Of(exc));
+        poco_error(logger(), text);
+        if (journey)
+            journey->Run().Failed(text);
         return 1;
     }
     catch (...)
     {
         poco_error(logger(), "An unhandled exception occurred!");
+        if (journey)
+            journey->Run().Failed("An unhandled exception occurred!");
         return 1;
     }
 }
@@ -274,6 +292,7 @@ int Guest::WorkItemLoop()
     for (const std::string& agentId : agentIds)
     {
         poco_information_f1(logger(), "Requesting work for agent ID %s.", LogText::Escape(agentId));
+        journey->Run().AskedAs(agentId);
         result = ProcessWorkItem(agentId);
         // An answer that ends the run with 1 ends the asking too: the final stage's report kept
         // for a later run, or a response that could not be written.
@@ -340,6 +359,9 @@ int Guest::ProcessWorkItem(const std::string& agentId)
     {
         const std::string error = ErrorText::Of(exc);
         poco_error(logger(), LogText::Escape(error));
+        // An item that could not be read has no id to answer: the run's record keeps the failure.
+        if (!item)
+            journey->Run().Failed(LogText::Escape(error));
         // A response already on its way is not followed by a second one. An item the agent was
         // stopped in is answered as interrupted, never as the final stage.
         const bool interrupted = dynamic_cast<const RunInterrupted*>(&exc) != nullptr;

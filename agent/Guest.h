@@ -69,6 +69,8 @@ protected:
     int main(const std::vector<std::string>& args) override;
 
 private:
+    /// One pass of the work item loop, from recovery on; returns the run's status.
+    int Pass();
     FilesystemProxy& EnsureFilesystemProxy();
     void StartNetworkProxy();
     /// Reads the run's settings, opens the state directory and takes the run's lock.

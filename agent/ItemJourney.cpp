@@ -70,7 +70,10 @@ void ItemJourney::Recover(int graceSeconds)
 
 bool ItemJourney::DeliverKept()
 {
-    return !outbox || outbox->DeliverAll(Courier(0));
+    const bool delivered = !outbox || outbox->DeliverAll(Courier(0));
+    if (!delivered)
+        run.KeptEarlier(outbox->Problem());
+    return delivered;
 }
 
 bool ItemJourney::FinalStageRecorded()
@@ -82,6 +85,7 @@ bool ItemJourney::FinalStageRecorded()
                         "An earlier run reached the final stage and its report (%s) has gone to the server; no more "
                         "work is asked for",
                         token);
+    run.DeliveredFinalStage();
     return true;
 }
 
@@ -108,6 +112,7 @@ void ItemJourney::Begin(const WorkItem& item)
     inFlight.token = Outbox::NewToken();
     inFlight.id = item.id;
     inFlight.task = item.task;
+    run.Fetched(item.id, item.task);
     inFlight.Save(state);
     // The task's files are written, read and removed there: not among the agent's own.
     if (IntoState(item.task))
@@ -242,6 +247,7 @@ void ItemJourney::Report(const WorkItem& item, const WorkItemResponse& response,
                          StopSignals::Deferral& deferral, bool finalStage)
 {
     poco_information(logger, text);
+    run.Answered(response.succeeded, response.message);
     if (!outbox)
     {
         // Written directly: what the file holds now is all the answer there is.
@@ -253,9 +259,12 @@ void ItemJourney::Report(const WorkItem& item, const WorkItemResponse& response,
         catch (const std::exception& exc)
         {
             answer = Answer::Unwritten;
-            poco_error_f2(logger, "%s (work item id=%s)", LogText::Escape(ErrorText::Of(exc)),
-                          LogText::Escape(item.id));
+            const std::string error =
+                Poco::format("%s (work item id=%s)", LogText::Escape(ErrorText::Of(exc)), LogText::Escape(item.id));
+            poco_error(logger, error);
+            run.Failed(error);
         }
+        run.Delivered(answer == Answer::Delivered ? RunRecord::Answer::Delivered : RunRecord::Answer::Unwritten);
         reported = true;
         answeredFinalStage = finalStage;
         InFlightRecord::Clear(state);
@@ -284,6 +293,16 @@ void ItemJourney::Report(const WorkItem& item, const WorkItemResponse& response,
     const Outbox::Delivery delivery =
         outbox->Deliver(entry, Courier(StopSignals::Received() ? stoppingDeliveryMilliseconds : 0));
     answer = delivery == Outbox::Delivery::Kept ? Answer::Kept : Answer::Delivered;
+    run.Delivered(delivery == Outbox::Delivery::Kept       ? RunRecord::Answer::Kept
+                  : delivery == Outbox::Delivery::Rejected ? RunRecord::Answer::Refused
+                  : delivery == Outbox::Delivery::SetAside ? RunRecord::Answer::Unwritten
+                                                           : RunRecord::Answer::Delivered,
+                  outbox->Problem());
+}
+
+RunRecord& ItemJourney::Run()
+{
+    return run;
 }
 
 Outbox::Courier ItemJourney::Courier(long timeoutMilliseconds)

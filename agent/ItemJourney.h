@@ -7,6 +7,7 @@
 
 #include "InFlightRecord.h"
 #include "Outbox.h"
+#include "RunRecord.h"
 #include "StopSignals.h"
 
 #include <memory>
@@ -94,6 +95,9 @@ public:
     /// again.
     void EndFinalStage();
 
+    /// What this run did, for the run history.
+    RunRecord& Run();
+
 private:
     /// The response text of `response`; one the results file spoils is written without result
     /// parameters when `fallBack` is set (the failure must go out), else the error passes.
@@ -125,4 +129,5 @@ private:
     bool reported;
     Answer answer;
     bool answeredFinalStage;
+    RunRecord run;
 };

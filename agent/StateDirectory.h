@@ -20,6 +20,7 @@ namespace Poco
 {
 class Logger;
 }
+class RunHistory;
 class RunLock;
 
 class StateDirectory
@@ -76,6 +77,7 @@ protected:
 
 private:
     friend class RunLock;
+    friend class RunHistory;
 
     /// The descriptor of the sub-directory `name` ("" for the top), checked as the agent's own;
     /// -1 when it is missing and `create` is false.
