@@ -152,6 +152,13 @@ JsonText& JsonText::Null()
     return *this;
 }
 
+JsonText& JsonText::Raw(const std::string& json)
+{
+    Separate();
+    text += json;
+    return *this;
+}
+
 JsonText& JsonText::StringOrNull(const std::string& value)
 {
     return value.empty() ? Null() : String(value);

@@ -26,6 +26,8 @@ public:
     JsonText& Decimal(double value);
     JsonText& Bool(bool value);
     JsonText& Null();
+    /// A value that is JSON text already (as this class wrote it).
+    JsonText& Raw(const std::string& json);
     /// A string, or null for an empty one.
     JsonText& StringOrNull(const std::string& value);
 

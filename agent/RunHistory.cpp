@@ -17,6 +17,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -83,6 +84,16 @@ bool ObjectField(const Object& object, const std::string& key, Object& value)
 } // namespace
 
 const char RunHistory::fileName[] = "history";
+
+std::string RunHistory::Timestamp(std::int64_t milliseconds)
+{
+    const std::time_t seconds = static_cast<std::time_t>(milliseconds / 1000);
+    std::tm utc{};
+    char text[40];
+    const std::size_t length =
+        ::gmtime_r(&seconds, &utc) ? std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &utc) : 0;
+    return std::string(text, length) + "." + std::to_string(1000 + milliseconds % 1000).substr(1) + "Z";
+}
 
 std::string RunHistory::Line(const Entry& entry)
 {

@@ -59,6 +59,8 @@ public:
         std::uint64_t unread = 0;   ///< bytes before the part read (the file is larger than the bound)
     };
 
+    /// A time as the history writes it: UTC, ISO 8601, with milliseconds ("2024-05-01T10:00:00.000Z").
+    static std::string Timestamp(std::int64_t millisecondsSinceEpoch);
     /// The entry as one line, without its line end.
     static std::string Line(const Entry& entry);
     /// Reads `line`; false when it is not an entry of this shape (any JSON object with the fields

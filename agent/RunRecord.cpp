@@ -1,7 +1,6 @@
 #include "RunRecord.h"
 
 #include <chrono>
-#include <ctime>
 #include <unistd.h>
 
 namespace
@@ -9,16 +8,6 @@ namespace
 /// When the program started: the run's start, taken before anything else it does.
 const std::chrono::system_clock::time_point programStart = std::chrono::system_clock::now();
 
-std::string Iso8601(std::chrono::system_clock::time_point at)
-{
-    const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(at.time_since_epoch()).count();
-    const std::time_t seconds = static_cast<std::time_t>(milliseconds / 1000);
-    std::tm utc{};
-    ::gmtime_r(&seconds, &utc);
-    char text[40];
-    const std::size_t length = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &utc);
-    return std::string(text, length) + "." + std::to_string(1000 + milliseconds % 1000).substr(1) + "Z";
-}
 } // namespace
 
 void RunRecord::AskedAs(const std::string& asked)
@@ -97,7 +86,8 @@ RunHistory::Entry RunRecord::Finish(int status, std::size_t kept, std::size_t re
 {
     const auto now = std::chrono::system_clock::now();
     RunHistory::Entry entry;
-    entry.start = Iso8601(programStart);
+    entry.start = RunHistory::Timestamp(
+        std::chrono::duration_cast<std::chrono::milliseconds>(programStart.time_since_epoch()).count());
     entry.seconds = std::chrono::duration<double>(now - programStart).count();
     entry.status = status;
     entry.processId = ::getpid();
