@@ -315,7 +315,7 @@ std::string RunHistory::Newest(const std::string& text)
     // From the end back, whole lines only (each ends with its line end), while both bounds hold.
     std::size_t from = text.size();
     std::size_t lines = 0;
-    while (from > 0 && lines < runLimit)
+    while (from > 0 && lines < trimRuns)
     {
         std::size_t begin = 0;
         if (from >= 2)
@@ -323,7 +323,7 @@ std::string RunHistory::Newest(const std::string& text)
             const std::size_t previous = text.rfind('\n', from - 2);
             begin = previous == std::string::npos ? 0 : previous + 1;
         }
-        if (text.size() - begin > byteLimit)
+        if (text.size() - begin > trimBytes)
             break;
         from = begin;
         ++lines;

@@ -3,7 +3,8 @@
 // reader sees whole lines or none; the file is bounded to the newest runLimit runs or byteLimit
 // bytes, whichever is smaller, and only a run that would pass the bound rewrites it (the newest
 // lines, by a temporary file and rename, without a sync: the history is a record for people and
-// tools, not what any decision of the agent rests on). A "history" that is not the agent's own is
+// tools, not what any decision of the agent rests on). That run keeps fewer than the bounds allow
+// (trimRuns, trimBytes), so that the runs after it append again instead of each rewriting the file. A "history" that is not the agent's own is
 // set aside to "broken/". Reading trusts nothing: only the last bytes of a file are read, lines that
 // are too long, cut short or not of the shape written here are skipped and counted.
 #pragma once
@@ -26,6 +27,9 @@ public:
     static const char fileName[];
     static constexpr std::size_t runLimit = 1000;
     static constexpr std::size_t byteLimit = 1024 * 1024;
+    /// What a run that would pass a bound keeps: the newest lines within both of these.
+    static constexpr std::size_t trimRuns = 900;
+    static constexpr std::size_t trimBytes = 896 * 1024;
     /// More than any line written here takes (its texts are cut to bounds).
     static constexpr std::size_t lineLimit = 64 * 1024;
 
@@ -81,6 +85,6 @@ private:
     static void AppendLine(StateDirectory& state, const std::string& line);
     /// The bytes of `file` from `start` to `size` (fewer when it shrank meanwhile).
     static std::string ReadFrom(int file, std::uint64_t start, std::uint64_t size, const std::string& shown);
-    /// The newest whole lines of `text` within the bounds, each with its line end.
+    /// The newest whole lines of `text` within trimRuns and trimBytes, each with its line end.
     static std::string Newest(const std::string& text);
 };
