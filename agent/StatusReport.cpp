@@ -244,12 +244,12 @@ std::string StatusReport::Text() const
     if (broken > 0)
         out << "Set aside:        " << broken << " entries in '" << LogText::Escape(places.state) << "/broken'\n";
     const std::size_t count = history.entries.size();
-    out << "Last runs:        " << (count == 0 ? "none recorded" : "") << "\n";
+    out << (count == 0 ? "Last runs:        none recorded\n" : "Last runs:\n");
     for (std::size_t i = count > shownRuns ? count - shownRuns : 0; i < count; ++i)
     {
         const RunHistory::Entry& run = history.entries[i];
         out << "  " << Shown(run.start) << Poco::format("  status %3d  %7.1f s  ", run.status, run.seconds)
-            << Poco::format("%-11s", LogText::Escape(run.outcome));
+            << (run.item ? Poco::format("%-11s", LogText::Escape(run.outcome)) : LogText::Escape(run.outcome));
         if (run.item)
             out << "  id=" << LogText::Escape(run.id) << ", task '" << LogText::Escape(run.task) << "'";
         out << "\n";
