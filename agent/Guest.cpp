@@ -180,8 +180,8 @@ int Guest::main(const std::vector<std::string>&)
 {
     const int status = Pass();
     // Recorded while the run holds its lock; whatever becomes of the record, the status stands.
-    if (journey)
-        RunHistory::Record(*state, journey->Run(), status, logger());
+    if (state)
+        RunHistory::Record(*state, record, status, logger());
     return status;
 }
 
@@ -189,6 +189,8 @@ int Guest::Pass()
 {
     try
     {
+        // First, so that a run that fails from here on is recorded in the history.
+        OpenState();
         if (agentIds.empty())
         {
             const std::string uuid = MachineQuery::GetUuid();
@@ -199,7 +201,7 @@ int Guest::Pass()
             poco_information(logger(), "Using the filesystem proxy ...");
         else
             StartNetworkProxy();
-        OpenState();
+        journey = std::make_unique<ItemJourney>(*state, *proxy, network, scriptRoot, logger(), record);
         journey->Recover(limits.graceSeconds);
         // Responses kept by an earlier run go first; while the server cannot take them, no new
         // work is asked for, so that no script runs twice.
@@ -220,23 +222,20 @@ int Guest::Pass()
     {
         const std::string text = Poco::format("The agent stops after %s", StopSignals::Name(exc.signal));
         poco_error(logger(), text);
-        if (journey)
-            journey->Run().Interrupted(text);
+        record.Interrupted(text);
         return 1;
     }
     catch (const std::exception& exc)
     {
         const std::string text = LogText::Escape(ErrorText::Of(exc));
         poco_error(logger(), text);
-        if (journey)
-            journey->Run().Failed(text);
+        record.Failed(text);
         return 1;
     }
     catch (...)
     {
         poco_error(logger(), "An unhandled exception occurred!");
-        if (journey)
-            journey->Run().Failed("An unhandled exception occurred!");
+        record.Failed("An unhandled exception occurred!");
         return 1;
     }
 }
@@ -267,23 +266,14 @@ int Guest::SecondsSetting(const std::string& key, int defaultValue) const
 
 void Guest::OpenState()
 {
-    limits.timeoutSeconds = SecondsSetting("tarvel.scriptTimeout", 0);
-    limits.graceSeconds = SecondsSetting("tarvel.stopGrace", 10);
-    std::string location = config().getString("tarvel.state", "");
-    if (location.empty())
-    {
-        Poco::Path path(scriptRoot);
-        path.makeDirectory();
-        path.pushDirectory(".tarvel");
-        path.makeAbsolute();
-        location = path.toString();
-    }
     // The script root's owner (an image builder's user) may own the directories on the way to the
     // default state directory below the root; it can change the scripts the agent runs anyway.
     struct stat root;
     const uid_t rootOwner = ::stat(scriptRoot.c_str(), &root) == 0 ? root.st_uid : 0;
-    state = std::make_unique<StateDirectory>(location, logger(), rootOwner);
-    journey = std::make_unique<ItemJourney>(*state, *proxy, network, scriptRoot, logger());
+    state = std::make_unique<StateDirectory>(
+        StateDirectory::Location(config().getString("tarvel.state", ""), scriptRoot), logger(), rootOwner);
+    limits.timeoutSeconds = SecondsSetting("tarvel.scriptTimeout", 0);
+    limits.graceSeconds = SecondsSetting("tarvel.stopGrace", 10);
 }
 
 int Guest::WorkItemLoop()
@@ -292,7 +282,7 @@ int Guest::WorkItemLoop()
     for (const std::string& agentId : agentIds)
     {
         poco_information_f1(logger(), "Requesting work for agent ID %s.", LogText::Escape(agentId));
-        journey->Run().AskedAs(agentId);
+        record.AskedAs(agentId);
         result = ProcessWorkItem(agentId);
         // An answer that ends the run with 1 ends the asking too: the final stage's report kept
         // for a later run, or a response that could not be written.
@@ -361,7 +351,7 @@ int Guest::ProcessWorkItem(const std::string& agentId)
         poco_error(logger(), LogText::Escape(error));
         // An item that could not be read has no id to answer: the run's record keeps the failure.
         if (!item)
-            journey->Run().Failed(LogText::Escape(error));
+            record.Failed(LogText::Escape(error));
         // A response already on its way is not followed by a second one. An item the agent was
         // stopped in is answered as interrupted, never as the final stage.
         const bool interrupted = dynamic_cast<const RunInterrupted*>(&exc) != nullptr;

@@ -8,6 +8,7 @@
 #include "LogText.h"
 #include "ProcessTable.h"
 #include "Proxy.h"
+#include "RunRecord.h"
 #include "ScriptHost.h"
 #include "StateDirectory.h"
 #include "TaskDirectory.h"
@@ -29,7 +30,7 @@ const long stoppingDeliveryMilliseconds = 5000;
 } // namespace
 
 ItemJourney::ItemJourney(StateDirectory& stateDirectory, IProxy& itemProxy, Proxy* networkProxy,
-                         const std::string& root, Poco::Logger& log)
+                         const std::string& root, Poco::Logger& log, RunRecord& runRecord)
     : state(stateDirectory)
     , proxy(itemProxy)
     , network(networkProxy)
@@ -38,6 +39,7 @@ ItemJourney::ItemJourney(StateDirectory& stateDirectory, IProxy& itemProxy, Prox
     , reported(false)
     , answer(Answer::None)
     , answeredFinalStage(false)
+    , run(runRecord)
 {
     if (network)
         outbox = std::make_unique<Outbox>(state, logger);
@@ -298,11 +300,6 @@ void ItemJourney::Report(const WorkItem& item, const WorkItemResponse& response,
                   : delivery == Outbox::Delivery::SetAside ? RunRecord::Answer::Unwritten
                                                            : RunRecord::Answer::Delivered,
                   outbox->Problem());
-}
-
-RunRecord& ItemJourney::Run()
-{
-    return run;
 }
 
 Outbox::Courier ItemJourney::Courier(long timeoutMilliseconds)

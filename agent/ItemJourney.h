@@ -7,7 +7,6 @@
 
 #include "InFlightRecord.h"
 #include "Outbox.h"
-#include "RunRecord.h"
 #include "StopSignals.h"
 
 #include <memory>
@@ -20,6 +19,7 @@ class Logger;
 class HeldDirectory;
 class IProxy;
 class Proxy;
+class RunRecord;
 class StateDirectory;
 class TaskDirectory;
 class WorkItem;
@@ -38,8 +38,9 @@ public:
     };
 
     /// `network` is the network proxy when `proxy` is one, else null (filesystem mode, no outbox).
+    /// What happens to items and reports is noted in `run`.
     ItemJourney(StateDirectory& state, IProxy& proxy, Proxy* network, const std::string& scriptRoot,
-                Poco::Logger& logger);
+                Poco::Logger& logger, RunRecord& run);
     ~ItemJourney();
 
     ItemJourney(const ItemJourney&) = delete;
@@ -95,9 +96,6 @@ public:
     /// again.
     void EndFinalStage();
 
-    /// What this run did, for the run history.
-    RunRecord& Run();
-
 private:
     /// The response text of `response`; one the results file spoils is written without result
     /// parameters when `fallBack` is set (the failure must go out), else the error passes.
@@ -129,5 +127,5 @@ private:
     bool reported;
     Answer answer;
     bool answeredFinalStage;
-    RunRecord run;
+    RunRecord& run;
 };

@@ -44,6 +44,10 @@ public:
     StateDirectory(const StateDirectory&) = delete;
     StateDirectory& operator=(const StateDirectory&) = delete;
 
+    /// Where a run keeps its state: `setting` (tarvel.state), else ".tarvel" in `scriptRoot`; made
+    /// absolute from the working directory.
+    static std::string Location(const std::string& setting, const std::string& scriptRoot);
+
     /// The directory, absolute, without a trailing "/" (for messages; nothing is opened by it).
     const std::string& Path() const;
     /// The path of `relative` below the directory, for messages.

@@ -2,11 +2,11 @@
 
 #include "ErrorText.h"
 #include "LogText.h"
+#include "StateDirectory.h"
 #include "StatusReport.h"
 
 #include <Poco/AutoPtr.h>
 #include <Poco/Format.h>
-#include <Poco/Path.h>
 #include <Poco/Util/PropertyFileConfiguration.h>
 
 #include <chrono>
@@ -133,14 +133,7 @@ std::string StatusCommand::StateLocation() const
                 Poco::format("The configuration file '%s' cannot be read: %s", configFile, ErrorText::Of(exc)));
         }
     }
-    Poco::Path path(location);
-    if (location.empty())
-    {
-        path = Poco::Path(scriptRoot);
-        path.makeDirectory();
-        path.pushDirectory(".tarvel");
-    }
-    std::string absolute = path.absolute().toString();
+    std::string absolute = StateDirectory::Location(location, scriptRoot);
     while (absolute.size() > 1 && absolute.back() == '/')
         absolute.pop_back();
     return absolute;

@@ -381,3 +381,24 @@ TEST_F(Status, ReadsWithoutOwningTheStateOrChangingIt)
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.out.find("cannot be read: Permission denied"), std::string::npos) << refused.out;
 }
+
+TEST_F(Status, ARunThatFailsAtItsStartIsRecorded)
+{
+    // Every run of the service would fail the same way: the status says so, with the agent's text.
+    EXPECT_EQ(Run({"--name", "agent-1", "--script", "scripts"}).status, 1);
+    int status = -1;
+    Object report = Json(status);
+    EXPECT_EQ(status, 1);
+    Object run = LastRun(report);
+    EXPECT_EQ(Text(run, "outcome"), "failed");
+    EXPECT_EQ(Text(run, "error"), "The host parameter is required!");
+    EXPECT_TRUE(run->get("agentId").isEmpty());
+
+    Configure("tarvel.stopGrace = soon");
+    EXPECT_EQ(RunItems({}, {"--response", "out.xml"}).status, 1);
+    report = Json(status);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(Text(LastRun(report), "error"),
+              "The setting tarvel.stopGrace must be a whole number of seconds, not 'soon'");
+    EXPECT_EQ(report->getObject("history")->getValue<int>("runs"), 2);
+}
