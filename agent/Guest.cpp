@@ -113,6 +113,7 @@ void Guest::HandleOptionHelp(const std::string&, const std::string&)
     formatter.setCommand(commandName());
     formatter.setHeader("Lumetra Guest Agent");
     formatter.setUsage("<--host=<hostname>> [--ssl] [--name=<name>]");
+    formatter.setFooter("tarvel --status [--json] [--wait [--timeout=SECONDS]]: where provisioning stands (tarvel(8))");
     formatter.format(std::cout);
     stopOptionsProcessing();
     std::cout.flush();

@@ -1,5 +1,6 @@
 #include "JsonText.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace
@@ -132,8 +133,9 @@ JsonText& JsonText::Number(std::int64_t value)
 JsonText& JsonText::Decimal(double value)
 {
     Separate();
+    // JSON has no infinity and no NaN; no caller has a reason to write them, and none is written.
     char number[48];
-    std::snprintf(number, sizeof number, "%.3f", value);
+    std::snprintf(number, sizeof number, "%.3f", std::isfinite(value) && std::fabs(value) < 1e15 ? value : 0.0);
     text += number;
     return *this;
 }

@@ -140,6 +140,9 @@ bool RunHistory::Parse(const std::string& line, Entry& entry)
             status > 255)
             return false;
         entry.seconds = seconds.convert<double>();
+        // A run takes between nothing and some days; 1e999 would be written back as "inf".
+        if (!(entry.seconds >= 0 && entry.seconds < 1e9))
+            return false;
         entry.status = static_cast<int>(status);
         entry.item = !item.isNull();
         if (item && (!StringField(item, "id", entry.id) || !StringField(item, "task", entry.task) ||
