@@ -369,6 +369,12 @@ expect_file "status arguments" "$tmp/args" "--status
 expect_file "status working directory" "$tmp/cwd" "$tmp/etc"
 expect_file "status runs the agent once, without a delay" "$tmp/events" "run 2"
 rm "$tmp/defaults"
+start 255
+timeout --foreground 20 sh "$wrapper" stauts 2>"$tmp/err"
+status=$?
+[ "$status" -eq 1 ] || fail "an unknown argument: status $status, expected 1"
+expect_file "an unknown argument runs nothing" "$tmp/events" ""
+grep -q "usage: " "$tmp/err" || fail "an unknown argument is not answered with the usage"
 
 # stop_during WHAT: SIGTERM while the agent runs or the wrapper waits ends the wrapper at once
 # with status 0, ends its child, and starts no other run.
