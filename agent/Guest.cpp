@@ -9,6 +9,7 @@
 #include "LogText.h"
 #include "MachineQuery.h"
 #include "Proxy.h"
+#include "RunHistory.h"
 #include "RunInterrupted.h"
 #include "Runner.h"
 #include "StateDirectory.h"
@@ -113,6 +114,7 @@ void Guest::HandleOptionHelp(const std::string&, const std::string&)
     formatter.setCommand(commandName());
     formatter.setHeader("Lumetra Guest Agent");
     formatter.setUsage("<--host=<hostname>> [--ssl] [--name=<name>]");
+    formatter.setFooter("tarvel --status [--json] [--wait [--timeout=SECONDS]]: where provisioning stands (tarvel(8))");
     formatter.format(std::cout);
     stopOptionsProcessing();
     std::cout.flush();
@@ -178,8 +180,19 @@ std::string Guest::MakeUri() const
 
 int Guest::main(const std::vector<std::string>&)
 {
+    const int status = Pass();
+    // Recorded while the run holds its lock; whatever becomes of the record, the status stands.
+    if (state)
+        RunHistory::Record(*state, record, status, logger());
+    return status;
+}
+
+int Guest::Pass()
+{
     try
     {
+        // First, so that a run that fails from here on is recorded in the history.
+        OpenState();
         if (agentIds.empty())
         {
             const std::string uuid = MachineQuery::GetUuid();
@@ -190,7 +203,7 @@ int Guest::main(const std::vector<std::string>&)
             poco_information(logger(), "Using the filesystem proxy ...");
         else
             StartNetworkProxy();
-        OpenState();
+        journey = std::make_unique<ItemJourney>(*state, *proxy, network, scriptRoot, logger(), record);
         journey->Recover(limits.graceSeconds);
         // Responses kept by an earlier run go first; while the server cannot take them, no new
         // work is asked for, so that no script runs twice.
@@ -209,17 +222,22 @@ int Guest::main(const std::vector<std::string>&)
     }
     catch (const RunInterrupted& exc)
     {
-        poco_error_f1(logger(), "The agent stops after %s", StopSignals::Name(exc.signal));
+        const std::string text = Poco::format("The agent stops after %s", StopSignals::Name(exc.signal));
+        poco_error(logger(), text);
+        record.Interrupted(text);
         return 1;
     }
     catch (const std::exception& exc)
     {
-        poco_error(logger(), LogText::Escape(ErrorText::Of(exc)));
+        const std::string text = LogText::Escape(ErrorText::Of(exc));
+        poco_error(logger(), text);
+        record.Failed(text);
         return 1;
     }
     catch (...)
     {
         poco_error(logger(), "An unhandled exception occurred!");
+        record.Failed("An unhandled exception occurred!");
         return 1;
     }
 }
@@ -261,23 +279,14 @@ int Guest::SecondsSetting(const std::string& key, int defaultValue) const
 
 void Guest::OpenState()
 {
-    limits.timeoutSeconds = SecondsSetting("tarvel.scriptTimeout", 0);
-    limits.graceSeconds = SecondsSetting("tarvel.stopGrace", 10);
-    std::string location = config().getString("tarvel.state", "");
-    if (location.empty())
-    {
-        Poco::Path path(scriptRoot);
-        path.makeDirectory();
-        path.pushDirectory(".tarvel");
-        path.makeAbsolute();
-        location = path.toString();
-    }
     // The script root's owner (an image builder's user) may own the directories on the way to the
     // default state directory below the root; it can change the scripts the agent runs anyway.
     struct stat root;
     const uid_t rootOwner = ::stat(scriptRoot.c_str(), &root) == 0 ? root.st_uid : 0;
-    state = std::make_unique<StateDirectory>(location, logger(), rootOwner);
-    journey = std::make_unique<ItemJourney>(*state, *proxy, network, scriptRoot, logger());
+    state = std::make_unique<StateDirectory>(
+        StateDirectory::Location(config().getString("tarvel.state", ""), scriptRoot), logger(), rootOwner);
+    limits.timeoutSeconds = SecondsSetting("tarvel.scriptTimeout", 0);
+    limits.graceSeconds = SecondsSetting("tarvel.stopGrace", 10);
 }
 
 int Guest::WorkItemLoop()
@@ -286,6 +295,7 @@ int Guest::WorkItemLoop()
     for (const std::string& agentId : agentIds)
     {
         poco_information_f1(logger(), "Requesting work for agent ID %s.", LogText::Escape(agentId));
+        record.AskedAs(agentId);
         result = ProcessWorkItem(agentId);
         // An answer that ends the run with 1 ends the asking too: the final stage's report kept
         // for a later run, or a response that could not be written.
@@ -352,6 +362,9 @@ int Guest::ProcessWorkItem(const std::string& agentId)
     {
         const std::string error = ErrorText::Of(exc);
         poco_error(logger(), LogText::Escape(error));
+        // An item that could not be read has no id to answer: the run's record keeps the failure.
+        if (!item)
+            record.Failed(LogText::Escape(error));
         // A response already on its way is not followed by a second one. An item the agent was
         // stopped in is answered as interrupted, never as the final stage.
         const bool interrupted = dynamic_cast<const RunInterrupted*>(&exc) != nullptr;

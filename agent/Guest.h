@@ -7,6 +7,7 @@
 #pragma once
 
 #include "IProxy.h"
+#include "RunRecord.h"
 #include "ScriptHost.h"
 #include "StopSignals.h"
 
@@ -69,9 +70,11 @@ protected:
     int main(const std::vector<std::string>& args) override;
 
 private:
+    /// One pass of the work item loop, from recovery on; returns the run's status.
+    int Pass();
     FilesystemProxy& EnsureFilesystemProxy();
     void StartNetworkProxy();
-    /// Reads the run's settings, opens the state directory and takes the run's lock.
+    /// Opens the state directory, takes the run's lock and reads the run's settings.
     void OpenState();
     int SecondsSetting(const std::string& key, int defaultValue) const;
     void LogWorkItem(const WorkItem& item);
@@ -89,6 +92,8 @@ private:
     ScriptLimits limits;
     std::unique_ptr<StateDirectory> state;
     std::unique_ptr<ItemJourney> journey;
+    /// What the run did, for the run history.
+    RunRecord record;
     /// Stop signals are only noted from an item's fetch to its stored answer, and, once the
     /// final stage's answer is stored, until the run ends.
     std::optional<StopSignals::Deferral> deferral;

@@ -12,10 +12,6 @@
 
 namespace
 {
-const char durableName[] = "inflight";
-const char progressName[] = "progress";
-/// Far more than an item's id and task name take, even escaped; a bound all the same.
-const std::size_t recordLimit = 4 * 1024 * 1024;
 
 /// One field per line: line breaks and backslashes inside a value are escaped.
 std::string Encode(const std::string& value)
@@ -104,6 +100,20 @@ std::string Parse(const std::string& text, InFlightRecord& record)
 }
 } // namespace
 
+const char InFlightRecord::durableName[] = "inflight";
+const char InFlightRecord::progressName[] = "progress";
+
+std::string InFlightRecord::FromTexts(const std::string& durable, const std::string& progress, InFlightRecord& record)
+{
+    const std::string damage = Parse(durable, record);
+    // The progress of an earlier item, or one cut short by a power cut, says nothing of this one.
+    InFlightRecord latest;
+    if (damage.empty() && !progress.empty() && Parse(progress, latest).empty() && latest.token == record.token &&
+        latest.id == record.id && latest.task == record.task)
+        record = latest;
+    return damage;
+}
+
 void InFlightRecord::Save(StateDirectory& state) const
 {
     state.Write(durableName, Text(*this));
@@ -119,18 +129,16 @@ bool InFlightRecord::Load(StateDirectory& state, InFlightRecord& record)
     std::string text;
     if (!state.Read(durableName, text, recordLimit))
         return false;
-    const std::string damage = Parse(text, record);
+    std::string progress;
+    if (!Parse(text, record).empty() || !state.Read(progressName, progress, recordLimit))
+        progress.clear();
+    const std::string damage = FromTexts(text, progress, record);
     if (!damage.empty())
     {
         state.SetAside("", durableName, "it is a damaged in-flight record: " + damage);
         state.Remove(progressName, StateDirectory::Durability::Unsynced);
         return false;
     }
-    // The progress of an earlier item, or one cut short by a power cut, says nothing of this one.
-    InFlightRecord latest;
-    if (state.Read(progressName, text, recordLimit) && Parse(text, latest).empty() && latest.token == record.token &&
-        latest.id == record.id && latest.task == record.task)
-        record = latest;
     return true;
 }
 

@@ -8,6 +8,7 @@
 // cache still holds it, since a power cut ends the scripts too. Fields added later travel in both.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 class StateDirectory;
@@ -37,6 +38,14 @@ struct InFlightRecord
     /// the agent cannot have written (a token of another shape, a line that is no field, a field
     /// twice, not its own file) is damaged: it is set aside and logged, and false is returned.
     static bool Load(StateDirectory& state, InFlightRecord& record);
+    /// The record that the texts of "inflight" and "progress" (empty when there is none) make:
+    /// returns why `durable` is no record the agent wrote, or empty. Progress of another item, or
+    /// that cannot be read, is passed over.
+    static std::string FromTexts(const std::string& durable, const std::string& progress, InFlightRecord& record);
+    /// The most either file holds: far more than an item's id and task take, even escaped.
+    static constexpr std::size_t recordLimit = 4 * 1024 * 1024;
+    static const char durableName[];
+    static const char progressName[];
     /// Removes the stored record without a sync: what it guarded is done or stored durably by then.
     static void Clear(StateDirectory& state);
 };

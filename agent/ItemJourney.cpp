@@ -8,6 +8,7 @@
 #include "LocalFile.h"
 #include "LogText.h"
 #include "ProcessTable.h"
+#include "RunRecord.h"
 #include "ScriptHost.h"
 #include "StateDirectory.h"
 #include "TaskDirectory.h"
@@ -29,7 +30,7 @@ const long stoppingDeliveryMilliseconds = 5000;
 } // namespace
 
 ItemJourney::ItemJourney(StateDirectory& stateDirectory, IProxy& itemProxy, ICourier* networkProxy,
-                         const std::string& root, Poco::Logger& log)
+                         const std::string& root, Poco::Logger& log, RunRecord& runRecord)
     : state(stateDirectory)
     , proxy(itemProxy)
     , network(networkProxy)
@@ -38,6 +39,7 @@ ItemJourney::ItemJourney(StateDirectory& stateDirectory, IProxy& itemProxy, ICou
     , reported(false)
     , answer(Answer::None)
     , answeredFinalStage(false)
+    , run(runRecord)
 {
     if (network)
         outbox = std::make_unique<Outbox>(state, logger);
@@ -70,7 +72,10 @@ void ItemJourney::Recover(int graceSeconds)
 
 bool ItemJourney::DeliverKept()
 {
-    return !outbox || outbox->DeliverAll(Courier(0));
+    const bool delivered = !outbox || outbox->DeliverAll(Courier(0));
+    if (!delivered)
+        run.KeptEarlier(outbox->Problem());
+    return delivered;
 }
 
 bool ItemJourney::FinalStageRecorded()
@@ -82,6 +87,7 @@ bool ItemJourney::FinalStageRecorded()
                         "An earlier run reached the final stage and its report (%s) has gone to the server; no more "
                         "work is asked for",
                         token);
+    run.DeliveredFinalStage();
     return true;
 }
 
@@ -108,6 +114,7 @@ void ItemJourney::Begin(const WorkItem& item)
     inFlight.token = Outbox::NewToken();
     inFlight.id = item.id;
     inFlight.task = item.task;
+    run.Fetched(item.id, item.task);
     inFlight.Save(state);
     // The task's files are written, read and removed there: not among the agent's own.
     if (IntoState(item.task))
@@ -242,6 +249,7 @@ void ItemJourney::Report(const WorkItem& item, const WorkItemResponse& response,
                          StopSignals::Deferral& deferral, bool finalStage)
 {
     poco_information(logger, text);
+    run.Answered(response.succeeded, response.message);
     if (!outbox)
     {
         // Written directly: what the file holds now is all the answer there is.
@@ -253,9 +261,12 @@ void ItemJourney::Report(const WorkItem& item, const WorkItemResponse& response,
         catch (const std::exception& exc)
         {
             answer = Answer::Unwritten;
-            poco_error_f2(logger, "%s (work item id=%s)", LogText::Escape(ErrorText::Of(exc)),
-                          LogText::Escape(item.id));
+            const std::string error =
+                Poco::format("%s (work item id=%s)", LogText::Escape(ErrorText::Of(exc)), LogText::Escape(item.id));
+            poco_error(logger, error);
+            run.Failed(error);
         }
+        run.Delivered(answer == Answer::Delivered ? RunRecord::Answer::Delivered : RunRecord::Answer::Unwritten);
         reported = true;
         answeredFinalStage = finalStage;
         InFlightRecord::Clear(state);
@@ -284,6 +295,11 @@ void ItemJourney::Report(const WorkItem& item, const WorkItemResponse& response,
     const Outbox::Delivery delivery =
         outbox->Deliver(entry, Courier(StopSignals::Received() ? stoppingDeliveryMilliseconds : 0));
     answer = delivery == Outbox::Delivery::Kept ? Answer::Kept : Answer::Delivered;
+    run.Delivered(delivery == Outbox::Delivery::Kept       ? RunRecord::Answer::Kept
+                  : delivery == Outbox::Delivery::Rejected ? RunRecord::Answer::Refused
+                  : delivery == Outbox::Delivery::SetAside ? RunRecord::Answer::Unwritten
+                                                           : RunRecord::Answer::Delivered,
+                  outbox->Problem());
 }
 
 Outbox::Courier ItemJourney::Courier(long timeoutMilliseconds)

@@ -19,6 +19,7 @@ class Logger;
 class HeldDirectory;
 class ICourier;
 class IProxy;
+class RunRecord;
 class StateDirectory;
 class TaskDirectory;
 class WorkItem;
@@ -37,9 +38,9 @@ public:
     };
 
     /// `network` carries responses to the server when `proxy` is a network proxy, else null
-    /// (filesystem mode, no outbox).
+    /// (filesystem mode, no outbox). What happens to items and reports is noted in `run`.
     ItemJourney(StateDirectory& state, IProxy& proxy, ICourier* network, const std::string& scriptRoot,
-                Poco::Logger& logger);
+                Poco::Logger& logger, RunRecord& run);
     ~ItemJourney();
 
     ItemJourney(const ItemJourney&) = delete;
@@ -126,4 +127,5 @@ private:
     bool reported;
     Answer answer;
     bool answeredFinalStage;
+    RunRecord& run;
 };

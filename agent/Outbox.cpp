@@ -15,8 +15,8 @@
 
 namespace
 {
-const std::string waiting = "outbox";
-const std::string rejected = "rejected";
+const std::string waiting = Outbox::waitingFolder;
+const std::string rejected = Outbox::rejectedFolder;
 const std::string suffix = ".xml";
 /// An id longer than this, encoded, is cut in the name (and marked with "+"): it is only shown.
 const std::size_t idNameLimit = 160;
@@ -56,9 +56,13 @@ std::string EntryName(const std::string& token, const std::string& id)
     return token + "~" + encoded + suffix;
 }
 
-/// Splits an entry's name into its token and the id it shows; false for a name the agent does
-/// not give. An entry of an earlier version ("<token>.xml") shows no id.
-bool ParseName(const std::string& entry, std::string& token, std::string& id)
+} // namespace
+
+const char Outbox::waitingFolder[] = "outbox";
+const char Outbox::rejectedFolder[] = "rejected";
+
+// An entry of an earlier version ("<token>.xml") shows no id.
+bool Outbox::ParseName(const std::string& entry, std::string& token, std::string& id)
 {
     if (entry.size() <= suffix.size() || entry.compare(entry.size() - suffix.size(), std::string::npos, suffix) != 0)
         return false;
@@ -89,8 +93,6 @@ bool ParseName(const std::string& entry, std::string& token, std::string& id)
     }
     return true;
 }
-} // namespace
-
 Outbox::Outbox(StateDirectory& directory, Poco::Logger& log)
     : state(directory)
     , logger(log)
@@ -123,6 +125,11 @@ bool Outbox::IsToken(const std::string& text)
             return false;
     }
     return true;
+}
+
+unsigned long long Outbox::TokenTime(const std::string& token)
+{
+    return std::stoull(token.substr(0, 16), nullptr, 16);
 }
 
 std::string Outbox::Store(const std::string& token, const std::string& id, const std::string& document)
@@ -174,6 +181,7 @@ Outbox::Delivery Outbox::Deliver(const std::string& entry, const Courier& courie
     id = LogText::Escape(id);
     std::string reason;
     const Delivery delivery = courier(document, reason);
+    problem.clear();
     switch (delivery)
     {
     case Delivery::Accepted:
@@ -183,14 +191,16 @@ Outbox::Delivery Outbox::Deliver(const std::string& entry, const Courier& courie
         poco_information_f1(logger, "Successfully sent the work item response for id=%s", id);
         break;
     case Delivery::Kept:
-        poco_warning_f2(logger,
-                        "The work item response for id=%s did not reach the server (%s); it is kept for the next run",
-                        id, LogText::Escape(reason));
+        problem =
+            Poco::format("The work item response for id=%s did not reach the server (%s); it is kept for the next run",
+                         id, LogText::Escape(reason));
+        poco_warning(logger, problem);
         break;
     case Delivery::Rejected:
         state.Move(waiting + "/" + entry, rejected + "/" + entry);
-        poco_error_f3(logger, "The server refused the work item response for id=%s (%s); it was moved to '%s'", id,
-                      LogText::Escape(reason), state.File(rejected + "/" + entry));
+        problem = Poco::format("The server refused the work item response for id=%s (%s); it was moved to '%s'", id,
+                               LogText::Escape(reason), state.File(rejected + "/" + entry));
+        poco_error(logger, problem);
         break;
     case Delivery::SetAside: break;
     }
@@ -205,4 +215,9 @@ bool Outbox::DeliverAll(const Courier& courier)
             return false;
     }
     return true;
+}
+
+const std::string& Outbox::Problem() const
+{
+    return problem;
 }

@@ -41,6 +41,15 @@ public:
     static std::string NewToken();
     /// Whether `text` has the shape NewToken gives: 16 hexadecimal digits, "-", a process id.
     static bool IsToken(const std::string& text);
+    /// The time a token was made, in nanoseconds since the epoch (its hexadecimal digits).
+    static unsigned long long TokenTime(const std::string& token);
+    /// Splits an entry's name into its token and the item id it shows; false for a name the agent
+    /// does not give.
+    static bool ParseName(const std::string& entry, std::string& token, std::string& id);
+
+    /// The folders of the state directory: responses waiting, and those the server refused.
+    static const char waitingFolder[];
+    static const char rejectedFolder[];
 
     /// Stores the response `document` for the item `id` under `token` durably; returns the entry.
     /// Throws for a document over entryLimit.
@@ -53,7 +62,12 @@ public:
     /// and returns false then.
     bool DeliverAll(const Courier& courier);
 
+    /// What was logged when the last entry delivered did not get through or was refused; empty
+    /// when it was taken.
+    const std::string& Problem() const;
+
 private:
     StateDirectory& state;
     Poco::Logger& logger;
+    std::string problem;
 };

@@ -77,6 +77,16 @@ void StateDirectory::Close()
     directories.clear();
 }
 
+std::string StateDirectory::Location(const std::string& setting, const std::string& scriptRoot)
+{
+    if (!setting.empty())
+        return Poco::Path(setting).absolute().toString();
+    Poco::Path path(scriptRoot);
+    path.makeDirectory();
+    path.pushDirectory(".tarvel");
+    return path.absolute().toString();
+}
+
 const std::string& StateDirectory::Path() const
 {
     return path;

@@ -20,6 +20,7 @@ namespace Poco
 {
 class Logger;
 }
+class RunHistory;
 class RunLock;
 
 class StateDirectory
@@ -42,6 +43,10 @@ public:
 
     StateDirectory(const StateDirectory&) = delete;
     StateDirectory& operator=(const StateDirectory&) = delete;
+
+    /// Where a run keeps its state: `setting` (tarvel.state), else ".tarvel" in `scriptRoot`; made
+    /// absolute from the working directory.
+    static std::string Location(const std::string& setting, const std::string& scriptRoot);
 
     /// The directory, absolute, without a trailing "/" (for messages; nothing is opened by it).
     const std::string& Path() const;
@@ -76,6 +81,7 @@ protected:
 
 private:
     friend class RunLock;
+    friend class RunHistory;
 
     /// The descriptor of the sub-directory `name` ("" for the top), checked as the agent's own;
     /// -1 when it is missing and `create` is false.

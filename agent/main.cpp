@@ -3,6 +3,7 @@
 #include "Guest.h"
 #include "LogText.h"
 #include "ScriptHost.h"
+#include "StatusCommand.h"
 #include "StopSignals.h"
 
 #include <Poco/AutoPtr.h>
@@ -38,6 +39,11 @@ int Guarded(Guest& guest, Phase phase)
 
 int main(int argc, char** argv)
 {
+    // Where provisioning stands: read-only, for any user who may read the state; none of the run's
+    // set-up below applies to it.
+    if (StatusCommand::Asked(argc, argv))
+        return StatusCommand::Main(argc, argv);
+
     // What the agent writes (its logs, its state, the secrets for the scripts) is for its own
     // user only; the scripts get the umask the agent was started with.
     const mode_t startUmask = ::umask(077);

@@ -1,12 +1,14 @@
 // A secret canary through every path a work item can take (success, failure, reboot; from a
 // file and from the server): the scripts see it in properties.xml, and afterwards it is found
 // nowhere else: no file below the working directory (logs, the engine's trace log, workitem.xml,
-// responses) but the scripts' own copies, no output, no request the server received.
+// responses, the run history) but the scripts' own copies, no output, no request the server received.
 #include "EncryptionHelpers.h"
 #include "FaultFixture.h"
 #include "SoapServer.h"
 
 #include <Poco/DirectoryIterator.h>
+
+#include <algorithm>
 
 namespace
 {
@@ -102,4 +104,12 @@ TEST_F(SecretsCanary, SecretStaysInThePropertiesFileOnEveryPath)
     EXPECT_EQ(requests.size(), 6u);
     for (const SoapServer::Request& request : requests)
         EXPECT_EQ(request.body.find(canary), std::string::npos) << request.body;
+
+    // The run history has a line for each run, with the failures' texts, and no value.
+    const std::string history = Read("scripts/.tarvel/history");
+    EXPECT_EQ(std::count(history.begin(), history.end(), '\n'), 7) << history;
+    EXPECT_NE(history.find("it broke"), std::string::npos) << history;
+    EXPECT_NE(history.find("The value of the property 'broken' cannot be written as XML"), std::string::npos)
+        << history;
+    EXPECT_EQ(history.find(canary), std::string::npos) << history;
 }

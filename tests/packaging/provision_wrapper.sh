@@ -351,6 +351,31 @@ status=$?
 [ "$status" -eq 1 ] || fail "TARVEL_DELAY_MAX=5m: status $status, expected 1"
 expect_file "TARVEL_DELAY_MAX=5m runs nothing" "$tmp/events" ""
 
+# "status" runs no pass: it hands over to the agent's status, with the settings the runs would use,
+# from the same working directory, and ends with its status; the pacing settings do not concern it.
+printf 'TARVEL_SCRIPT_ROOT=%s\nTARVEL_OPTIONS=--ignored\n' "$tmp/scripts" >"$tmp/defaults"
+start 2
+env TARVEL_DELAY_MAX=5m timeout --foreground 20 sh "$wrapper" status --json --wait --timeout 30 2>"$tmp/err"
+status=$?
+[ "$status" -eq 2 ] || fail "status: exit status $status, expected the agent's 2"
+expect_file "status arguments" "$tmp/args" "--status
+--config=$tmp/etc/tarvel.properties
+--script=$tmp/scripts
+--marker=$tmp/state/provisioned
+--json
+--wait
+--timeout
+30"
+expect_file "status working directory" "$tmp/cwd" "$tmp/etc"
+expect_file "status runs the agent once, without a delay" "$tmp/events" "run 2"
+rm "$tmp/defaults"
+start 255
+timeout --foreground 20 sh "$wrapper" stauts 2>"$tmp/err"
+status=$?
+[ "$status" -eq 1 ] || fail "an unknown argument: status $status, expected 1"
+expect_file "an unknown argument runs nothing" "$tmp/events" ""
+grep -q "usage: " "$tmp/err" || fail "an unknown argument is not answered with the usage"
+
 # stop_during WHAT: SIGTERM while the agent runs or the wrapper waits ends the wrapper at once
 # with status 0, ends its child, and starts no other run.
 stop_during() {
