@@ -52,9 +52,9 @@ private:
     std::string previous;
 };
 
-/// Relays what the scripts added to tarvellog.txt since it was `from` bytes long, unless a script
-/// opened the task directory to other users: what it holds could be anyone's now.
-void RelayLog(const TaskDirectory& directory, const TaskFiles& files, std::uint64_t from)
+/// Relays what the scripts wrote to tarvellog.txt since `mark`, unless a script opened the task
+/// directory to other users: what it holds could be anyone's now.
+void RelayLog(const TaskDirectory& directory, const TaskFiles& files, const TaskFiles::LogMark& mark)
 {
     Poco::Logger& logger = Poco::Logger::get("Application");
     try
@@ -66,7 +66,7 @@ void RelayLog(const TaskDirectory& directory, const TaskFiles& files, std::uint6
         poco_error_f1(logger, "tarvellog.txt is not relayed: %s", LogText::Escape(exc.what()));
         return;
     }
-    files.RelayLog(logger, from);
+    files.RelayLog(logger, mark);
 }
 } // namespace
 
@@ -112,7 +112,7 @@ void Runner::Execute(const std::string& task, const std::function<void(const std
     // The log grows across runs: this run's lines begin where it ends now, and they are relayed
     // however the scripts end.
     const TaskFiles files(scriptRoot.toString(), directory);
-    const std::uint64_t logStart = files.LogSize();
+    const TaskFiles::LogMark logStart = files.MarkLog();
     try
     {
         Run(directory, scripts, starting);

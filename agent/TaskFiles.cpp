@@ -117,23 +117,63 @@ void TaskFiles::RemoveProperties() const
     LocalFile::Remove(directory.File("properties.xml"));
 }
 
-std::uint64_t TaskFiles::LogSize() const
+TaskFiles::LogMark TaskFiles::MarkLog() const
 {
+    LogMark mark;
     struct stat status;
-    if (::lstat(directory.File("tarvellog.txt").c_str(), &status) != 0 || !S_ISREG(status.st_mode))
-        return 0;
-    return static_cast<std::uint64_t>(status.st_size);
+    const std::string path = directory.File("tarvellog.txt");
+    if (::lstat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return mark;
+    mark.size = static_cast<std::uint64_t>(status.st_size);
+    mark.modifiedSeconds = status.st_mtim.tv_sec;
+    mark.modifiedNanoseconds = status.st_mtim.tv_nsec;
+    try
+    {
+        const LocalFile::Contents end =
+            LocalFile::ReadEnd(path, mark.size - std::min<std::uint64_t>(mark.size, 64), 64);
+        // Only the bytes that end the file as it was measured make a mark.
+        if (end.size == mark.size && end.start + end.text.size() == mark.size)
+            mark.tail = end.text;
+    }
+    catch (const std::exception&)
+    {
+        // Without its last bytes only the sizes tell added lines from a file written anew; RelayLog
+        // names the problem if it lasts.
+    }
+    return mark;
 }
 
-void TaskFiles::RelayLog(Poco::Logger& logger, std::uint64_t from) const
+void TaskFiles::RelayLog(Poco::Logger& logger, const LogMark& mark) const
 {
     const std::string path = directory.File("tarvellog.txt");
-    LocalFile::Contents log;
-    if (!ReadScriptFile([&] { return LocalFile::ReadEnd(path, from, relayLimit); }, log, logger))
+    struct stat status;
+    // Not written at all since the mark: nothing of this run's to relay.
+    if (mark.size > 0 && ::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+        static_cast<std::uint64_t>(status.st_size) == mark.size && status.st_mtim.tv_sec == mark.modifiedSeconds &&
+        status.st_mtim.tv_nsec == mark.modifiedNanoseconds)
         return;
+    // Read from the mark's last bytes on: where they are still there and the file is longer, the
+    // scripts added to it; otherwise they wrote it anew (">" in a script), and all of it is theirs.
+    const std::uint64_t checkFrom = mark.size - mark.tail.size();
+    LocalFile::Contents log;
+    if (!ReadScriptFile([&] { return LocalFile::ReadEnd(path, checkFrom, relayLimit); }, log, logger))
+        return;
+    std::uint64_t from = mark.size;
+    if (log.size <= mark.size || (log.start == checkFrom && log.text.compare(0, mark.tail.size(), mark.tail) != 0))
+    {
+        from = 0;
+        if (log.start > 0 && !ReadScriptFile([&] { return LocalFile::ReadEnd(path, 0, relayLimit); }, log, logger))
+            return;
+    }
+    else if (log.start < mark.size)
+    {
+        // Added to: what was there at the mark is an earlier run's.
+        log.text.erase(0, static_cast<std::size_t>(mark.size - log.start));
+        log.start = mark.size;
+    }
     // The file grows across runs: the lines that matter are this run's, and of those the last
-    // (they hold the outcome). ReadEnd reads a file that is shorter now than `from` from its start.
-    std::uint64_t leftOut = log.start - (log.size < from ? 0 : from);
+    // (they hold the outcome).
+    std::uint64_t leftOut = log.start - from;
     std::size_t first = 0;
     if (leftOut > 0)
     {

@@ -30,15 +30,24 @@ public:
     /// Removes properties.xml; one that is not there is not an error, one that stays is.
     void RemoveProperties() const;
 
-    /// The size of tarvellog.txt now (0 when it is missing or not a regular file): taken before
-    /// the first script runs, it marks where that run's lines begin.
-    std::uint64_t LogSize() const;
-    /// Logs each line that the scripts added to tarvellog.txt since it was `from` bytes long (all
-    /// of it when it is shorter now: emptied and written anew) as one information message (pieces
-    /// of at most 255 characters, control characters escaped). Of more than relayLimit bytes only
-    /// the last whole lines within the limit, after one message saying how much was left out. A
-    /// file that is not a regular file is not read: logged as an error instead.
-    void RelayLog(Poco::Logger& logger, std::uint64_t from) const;
+    /// Where tarvellog.txt stands before a run's first script: its size, when it was last written,
+    /// and its last bytes, by which RelayLog tells lines added from a file written anew.
+    struct LogMark
+    {
+        std::uint64_t size = 0;
+        std::int64_t modifiedSeconds = 0;
+        long modifiedNanoseconds = 0;
+        std::string tail;
+    };
+    /// The mark of tarvellog.txt now (an empty one when it is missing or not a regular file).
+    LogMark MarkLog() const;
+    /// Logs each line that the scripts added to tarvellog.txt since `mark` (all of it when a
+    /// script wrote it anew: shorter now, or its old last bytes changed, or rewritten to the same
+    /// size) as one information message (pieces of at most 255 characters, control characters
+    /// escaped). Of more than relayLimit bytes only the last whole lines within the limit, after
+    /// one message saying how much was left out. A file that is not a regular file is not read:
+    /// logged as an error instead.
+    void RelayLog(Poco::Logger& logger, const LogMark& mark) const;
 
     /// The failure message once tarvelerror.txt had its say: `error`, " - " and the file's first
     /// line; or, when that line is "OVERRIDE_ERROR_CONTEXT", the second line alone. Without the

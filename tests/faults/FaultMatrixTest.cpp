@@ -226,6 +226,18 @@ TEST_F(Faults, ScriptLogOfEarlierRunsIsNotRelayedAgain)
     EXPECT_TRUE(Logged("Information", "written anew")) << Log();
     EXPECT_TRUE(Logged("Information", "and added"));
     EXPECT_EQ(Log().find("this run, "), std::string::npos);
+
+    // The same script again writes the same bytes anew, and a script that writes something
+    // longer anew: each run relays what its script wrote, though the file is no shorter.
+    for (const std::string text : {"written anew", "written anew, and longer than before"})
+    {
+        SCOPED_TRACE(text);
+        Remove("agent.log");
+        Script("Setup/01_adds.sh", "echo '" + text + "' > tarvellog.txt\necho 'and added' >> tarvellog.txt\n");
+        EXPECT_EQ(RunItems({Item("Setup")}, {"--response", "out.xml"}).status, 0);
+        EXPECT_TRUE(Logged("Information", text)) << Log();
+        EXPECT_TRUE(Logged("Information", "and added"));
+    }
 }
 
 TEST_F(Faults, TenMegabyteWorkItemFromAFile)
