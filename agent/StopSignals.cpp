@@ -65,6 +65,11 @@ void AppendNote(int signal)
         return;
     char* line = notes[set][which];
     FillClock(line + 1 + noteClocks[set][which]);
+    // Looked at before it is opened, as the run's own append does: opening a device may do
+    // something of its own.
+    struct stat found;
+    if (::fstatat(noteDirectory, noteName, &found, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(found.st_mode))
+        return;
     const int file = ::openat(noteDirectory, noteName,
                               O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
     if (file < 0)
