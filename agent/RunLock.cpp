@@ -118,24 +118,6 @@ bool RunLock::Replace(StateDirectory& state, const struct stat& found, const std
     // Not of the temporary files' shape: those are cleared by the run that holds the lock, and
     // this one is half of an exchange that another run may be making.
     const std::string swap = ".lock-" + std::to_string(::getpid()) + ".swap";
-    // A file of the agent's own user that a run holds locked is still that run's lock, only its
-    // mode or its links changed under it: replacing it would let two runs go at once.
-    const int stranger = S_ISREG(found.st_mode) && found.st_uid == ::geteuid()
-                             ? ::openat(directory, lockName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)
-                             : -1;
-    struct stat opened;
-    if (stranger >= 0 && ::fstat(stranger, &opened) == 0 && OwnDirectory::Same(opened, found) && Flock(stranger) != 0 &&
-        errno == EWOULDBLOCK)
-    {
-        char holder[32] = {0};
-        const ssize_t count = ::pread(stranger, holder, sizeof holder - 1, 0);
-        ::close(stranger);
-        const std::string process = Poco::trim(std::string(holder, count > 0 ? static_cast<std::size_t>(count) : 0));
-        throw std::runtime_error(Poco::format("Another run of the agent (process %s) is in progress; this run ends",
-                                              process.empty() ? std::string("unknown") : process));
-    }
-    if (stranger >= 0)
-        ::close(stranger);
     ::unlinkat(directory, swap.c_str(), 0);
     const int fresh = ::openat(directory, swap.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fresh < 0)

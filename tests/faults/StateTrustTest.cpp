@@ -292,47 +292,6 @@ TEST_F(StateTrust, RefusedSecondRunLeavesTheFirstRunsFilesAlone)
     EXPECT_NE(Read("out.xml").find("<result succeeded=\"true\">"), std::string::npos) << Read("out.xml");
 }
 
-TEST_F(StateTrust, LockHeldByARunIsNotReplacedWhenItsModeOrLinksChange)
-{
-    work.Write("items/setup.xml", item);
-    // Only the first run waits: a second one that got through would end at once, not hang.
-    Script("Setup/01_wait.sh", "[ -e ../group ] && exit 0\necho $$ > ../group\n"
-                               "while [ ! -e ../go ]; do sleep 0.05; done\n");
-    for (const bool linked : {false, true})
-    {
-        SCOPED_TRACE(linked ? "a second name" : "a loose mode");
-        Remove("scripts/group");
-        Remove("scripts/go");
-        std::unique_ptr<RunningAgent> first = Start(
-            {"--name", "agent-1", "--script", "scripts", "--workitem", "items/setup.xml", "--response", "out.xml"});
-        ASSERT_TRUE(WaitFor([this] { return !Poco::trim(Read("scripts/group")).empty(); })) << Log();
-        const std::string lock = work / "scripts/.tarvel/lock";
-        if (linked)
-            ASSERT_EQ(::link(lock.c_str(), (work / "lock-link").c_str()), 0);
-        else
-            ASSERT_EQ(::chmod(lock.c_str(), 0644), 0);
-
-        // The lock the first run holds still refuses a second run, which sets nothing aside.
-        const AgentResult second = RunItems({"items/setup.xml"}, {"--response", "second.xml"});
-        EXPECT_EQ(second.status, 1);
-        EXPECT_TRUE(Logged("Error", "Another run of the agent (process " + std::to_string(first->Pid()) +
-                                        ") is in progress; this run ends"))
-            << Log();
-        EXPECT_FALSE(work.Exists("second.xml"));
-        EXPECT_FALSE(work.Exists("scripts/.tarvel/broken"));
-        work.Write("scripts/go", "");
-        EXPECT_EQ(first->Wait().status, 0) << Log();
-
-        // Once no run holds it, it is replaced as any stranger.
-        EXPECT_EQ(RunItems({"items/setup.xml"}, {"--response", "third.xml"}).status, 0) << Log();
-        EXPECT_TRUE(work.Exists("third.xml"));
-        EXPECT_TRUE(work.Exists("scripts/.tarvel/broken"));
-        Remove("lock-link");
-        Remove("third.xml");
-        Poco::File(work / "scripts/.tarvel/broken").remove(true);
-    }
-}
-
 TEST_F(StateTrust, StrangeTemporariesAndSharedDirectoriesNeitherBlockNorLoseFiles)
 {
     work.Write("items/setup.xml", item);
