@@ -60,6 +60,9 @@ void CloseOthers(int socket)
 
 [[noreturn]] void RunChild(const ConfinedProxy::Body& body, int socket, pid_t parent)
 {
+    // A stop signal before the agent's handlers are replaced here must not record a run in the
+    // agent's history from this process.
+    StopSignals::ClearNote();
     CloseOthers(socket);
     // No child outlives the agent, whatever ends it; one forked as it ended goes at once.
     if (::prctl(PR_SET_PDEATHSIG, SIGKILL, 0, 0, 0) != 0 || ::getppid() != parent)

@@ -182,6 +182,7 @@ int Guest::main(const std::vector<std::string>&)
 {
     const int status = Pass();
     // Recorded while the run holds its lock; whatever becomes of the record, the status stands.
+    StopSignals::ClearNote();
     if (state)
         RunHistory::Record(*state, record, status, logger());
     return status;
@@ -193,6 +194,8 @@ int Guest::Pass()
     {
         // First, so that a run that fails from here on is recorded in the history.
         OpenState();
+        // A stop signal that ends the run from here on, at once or after its grace, records it too.
+        record.NoteOnStop(*state);
         if (agentIds.empty())
         {
             const std::string uuid = MachineQuery::GetUuid();

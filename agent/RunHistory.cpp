@@ -8,6 +8,7 @@
 #include "OwnDirectory.h"
 #include "RunRecord.h"
 #include "StateDirectory.h"
+#include "StopSignals.h"
 
 #include <Poco/Dynamic/Var.h>
 #include <Poco/Format.h>
@@ -109,7 +110,16 @@ std::string RunHistory::Line(const Entry& entry)
     else
         json.Null();
     json.Key("outcome").String(entry.outcome).Key("error").StringOrNull(Cut(entry.error, textLimit));
-    json.Key("outbox").Open('{').Key("kept").Number(entry.kept).Key("rejected").Number(entry.rejected);
+    json.Key("outbox").Open('{').Key("kept");
+    if (entry.kept < 0)
+        json.Null();
+    else
+        json.Number(entry.kept);
+    json.Key("rejected");
+    if (entry.rejected < 0)
+        json.Null();
+    else
+        json.Number(entry.rejected);
     json.Key("problem").StringOrNull(Cut(entry.problem, textLimit)).Close('}').Close('}');
     return json.Text();
 }
@@ -220,6 +230,26 @@ void RunHistory::Record(StateDirectory& state, const RunRecord& run, int status,
         poco_error_f2(logger, "The run was not recorded in '%s': %s", state.File(fileName),
                       LogText::Escape(ErrorText::Of(exc)));
     }
+}
+
+void RunHistory::NoteOnStop(StateDirectory& state, const Entry (&entries)[3], long long startMilliseconds)
+{
+    std::string lines[3];
+    std::size_t clockAt = std::string::npos;
+    for (int which = 0; which < 3; ++which)
+    {
+        Entry entry = entries[which];
+        entry.seconds = 0;
+        lines[which] = Line(entry) + "\n";
+        // Spaces before a JSON number are still JSON: the handler writes the seconds into them.
+        const std::string field = "\"seconds\":0.000";
+        clockAt = lines[which].find(field);
+        if (clockAt == std::string::npos)
+            return;
+        clockAt += field.size() - 5;
+        lines[which].replace(clockAt, 5, std::string(StopSignals::clockWidth, ' '));
+    }
+    StopSignals::NoteOnStop(state.descriptor, fileName, lines, clockAt, startMilliseconds);
 }
 
 void RunHistory::AppendLine(StateDirectory& state, const std::string& line)

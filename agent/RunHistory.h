@@ -48,8 +48,8 @@ public:
         std::string answer;
         std::string outcome;
         std::string error;
-        std::int64_t kept = 0;
-        std::int64_t rejected = 0;
+        std::int64_t kept = 0;     ///< negative: not known (written as null)
+        std::int64_t rejected = 0; ///< negative: not known (written as null)
         /// Why a report of this run did not get through (kept) or was refused.
         std::string problem;
     };
@@ -80,6 +80,10 @@ public:
     /// Appends the entry of `run`, which ends with `status` (-1 for the final stage: 255), with
     /// the outbox as it is now. Never throws, as Append.
     static void Record(StateDirectory& state, const RunRecord& run, int status, Poco::Logger& logger);
+
+    /// Leaves StopSignals the lines of `entries` (stopped by SIGTERM, SIGINT, SIGHUP) for the
+    /// history of `state`, their seconds to be filled in from `startMilliseconds` at the stop.
+    static void NoteOnStop(StateDirectory& state, const Entry (&entries)[3], long long startMilliseconds);
 
 private:
     static void AppendLine(StateDirectory& state, const std::string& line);

@@ -1,6 +1,9 @@
 #include "RunRecord.h"
 
+#include "StopSignals.h"
+
 #include <chrono>
+#include <csignal>
 #include <unistd.h>
 
 namespace
@@ -13,6 +16,7 @@ const std::chrono::system_clock::time_point programStart = std::chrono::system_c
 void RunRecord::AskedAs(const std::string& asked)
 {
     agentId = asked;
+    Renote();
 }
 
 void RunRecord::Fetched(const std::string& itemId, const std::string& itemTask)
@@ -22,6 +26,7 @@ void RunRecord::Fetched(const std::string& itemId, const std::string& itemTask)
     task = itemTask;
     answered = false;
     answer = Answer::None;
+    Renote();
 }
 
 void RunRecord::Answered(bool itemSucceeded, const std::string& reported)
@@ -29,35 +34,69 @@ void RunRecord::Answered(bool itemSucceeded, const std::string& reported)
     answered = true;
     succeeded = itemSucceeded;
     message = reported;
+    Renote();
 }
 
 void RunRecord::Delivered(Answer where, const std::string& why)
 {
     answer = where;
     problem = why;
+    Renote();
 }
 
 void RunRecord::KeptEarlier(const std::string& why)
 {
     keptEarlier = true;
     problem = why;
+    Renote();
 }
 
 void RunRecord::DeliveredFinalStage()
 {
     finalStageDelivered = true;
+    Renote();
 }
 
 void RunRecord::Failed(const std::string& text)
 {
     if (error.empty())
         error = text;
+    Renote();
 }
 
 void RunRecord::Interrupted(const std::string& text)
 {
     interrupted = true;
     Failed(text);
+}
+
+void RunRecord::NoteOnStop(StateDirectory& state)
+{
+    noted = &state;
+    Renote();
+}
+
+long long RunRecord::Started()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(programStart.time_since_epoch()).count();
+}
+
+void RunRecord::Renote() const
+{
+    if (!noted)
+        return;
+    RunHistory::Entry entries[3];
+    const int signals[3] = {SIGTERM, SIGINT, SIGHUP};
+    for (int which = 0; which < 3; ++which)
+    {
+        RunRecord stopped = *this;
+        stopped.noted = nullptr;
+        stopped.Interrupted("The agent was stopped by " + StopSignals::Name(signals[which]));
+        entries[which] = stopped.Finish(1, 0, 0);
+        // The outbox is not listed in a signal handler: its counts are unknown.
+        entries[which].kept = entries[which].rejected = -1;
+    }
+    RunHistory::NoteOnStop(*noted, entries, Started());
 }
 
 std::string RunRecord::Outcome() const

@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <string>
 
+class StateDirectory;
+
 class RunRecord
 {
 public:
@@ -37,12 +39,22 @@ public:
     /// A stop signal ended the run; `text` as logged.
     void Interrupted(const std::string& text);
 
+    /// From now on each change leaves StopSignals the line of this run as a stop signal that
+    /// ended it now would leave it, for the history of `state`.
+    void NoteOnStop(StateDirectory& state);
     /// "interrupted", "kept report", "refused", "failed", "succeeded", "handled" or "no work".
     std::string Outcome() const;
     /// The history entry for a run that ends with `status`, with the outbox as it is then.
     RunHistory::Entry Finish(int status, std::size_t kept, std::size_t rejected) const;
 
+    /// When the program started, in milliseconds of Unix time.
+    static long long Started();
+
 private:
+    /// Hands StopSignals the lines of this run stopped now (see NoteOnStop).
+    void Renote() const;
+
+    StateDirectory* noted = nullptr;
     std::string agentId;
     bool fetched = false;
     std::string id;

@@ -3,8 +3,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <pthread.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -20,6 +22,72 @@ volatile sig_atomic_t companion = 0;
 int wakeRead = -1;
 int wakeWrite = -1;
 
+/// The lines of NoteOnStop in two sets: the handler reads the one noteSet names (-1: none) while
+/// the other is written. Each line has a spare line end before it, for a file whose last line
+/// was cut short.
+char notes[2][3][StopSignals::noteLimit + 1];
+std::size_t noteLengths[2][3];
+std::size_t noteClocks[2][3];
+volatile sig_atomic_t noteSet = -1;
+int noteDirectory = -1;
+const char* noteName = nullptr;
+long long noteStart = 0;
+
+/// Writes the seconds since noteStart, right-aligned, into the clockWidth bytes at `field`.
+void FillClock(char* field)
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    long long milliseconds = static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000 - noteStart;
+    if (milliseconds < 0 || milliseconds >= 1000000000000LL)
+        milliseconds = 0;
+    std::size_t at = StopSignals::clockWidth;
+    for (int digit = 0; digit < 5 || milliseconds > 0; ++digit)
+    {
+        if (digit == 3)
+            field[--at] = '.';
+        else
+        {
+            field[--at] = static_cast<char>('0' + milliseconds % 10);
+            milliseconds /= 10;
+        }
+    }
+    while (at > 0)
+        field[--at] = ' ';
+}
+
+/// Appends the noted line for `signal`; only async-signal-safe calls.
+void AppendNote(int signal)
+{
+    const int set = noteSet;
+    const int which = signal == SIGTERM ? 0 : signal == SIGINT ? 1 : 2;
+    if (set < 0 || noteDirectory < 0 || noteLengths[set][which] == 0)
+        return;
+    char* line = notes[set][which];
+    FillClock(line + 1 + noteClocks[set][which]);
+    // Looked at before it is opened, as the run's own append does: opening a device may do
+    // something of its own.
+    struct stat found;
+    if (::fstatat(noteDirectory, noteName, &found, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(found.st_mode))
+        return;
+    const int file = ::openat(noteDirectory, noteName,
+                              O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    if (file < 0)
+        return;
+    struct stat status;
+    if (::fstat(file, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+        (status.st_mode & 077) == 0 && status.st_nlink == 1)
+    {
+        char last = '\n';
+        if (status.st_size > 0 && ::pread(file, &last, 1, status.st_size - 1) != 1)
+            last = '\n';
+        const std::size_t skip = last == '\n' ? 1 : 0;
+        const ssize_t ignored = ::write(file, line + skip, noteLengths[set][which] + 1 - skip);
+        static_cast<void>(ignored);
+    }
+    ::close(file);
+}
+
 void WriteMessage(const char* text)
 {
     const ssize_t ignored = ::write(STDERR_FILENO, text, std::strlen(text));
@@ -31,6 +99,7 @@ void WriteMessage(const char* text)
     // The exchange it may be in the middle of ends with the agent.
     if (companion > 0)
         ::kill(companion, SIGKILL);
+    AppendNote(signal);
     WriteMessage(signal == SIGTERM  ? "tarvel: stopped by SIGTERM"
                  : signal == SIGINT ? "tarvel: stopped by SIGINT"
                                     : "tarvel: stopped by SIGHUP");
@@ -116,6 +185,31 @@ void StopSignals::Drain()
     while (wakeRead >= 0 && ::read(wakeRead, buffer, sizeof buffer) > 0)
     {
     }
+}
+
+void StopSignals::NoteOnStop(int directory, const char* name, const std::string (&lines)[3], std::size_t clockAt,
+                             long long startMilliseconds)
+{
+    const int set = noteSet == 0 ? 1 : 0;
+    for (int which = 0; which < 3; ++which)
+    {
+        const std::string& line = lines[which];
+        const bool fits = line.size() <= noteLimit && clockAt + clockWidth <= line.size();
+        noteLengths[set][which] = fits ? line.size() : 0;
+        noteClocks[set][which] = clockAt;
+        notes[set][which][0] = '\n';
+        if (fits)
+            line.copy(notes[set][which] + 1, line.size());
+    }
+    noteDirectory = directory;
+    noteName = name;
+    noteStart = startMilliseconds;
+    noteSet = set;
+}
+
+void StopSignals::ClearNote()
+{
+    noteSet = -1;
 }
 
 void StopSignals::KillOnStop(pid_t process)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <csignal>
+#include <cstddef>
 #include <string>
 #include <sys/types.h>
 
@@ -28,6 +29,18 @@ public:
     /// ends the agent, before it exits; 0 for none.
     static void KillOnStop(pid_t process);
 
+    /// Longest line NoteOnStop takes; width of the field that takes the seconds.
+    static constexpr std::size_t noteLimit = 48 * 1024;
+    static constexpr std::size_t clockWidth = 16;
+    /// From now on, a stop signal that ends the process first appends `lines` (one for SIGTERM,
+    /// SIGINT and SIGHUP, each with its line end) with one write to the file `name` (a literal)
+    /// in `directory`, when it is a regular file of this user's alone or can be made; the
+    /// clockWidth spaces at `clockAt` take the seconds since `startMilliseconds` (Unix time).
+    /// So that a run its stop ends is recorded too. A longer line is never written.
+    static void NoteOnStop(int directory, const char* name, const std::string (&lines)[3], std::size_t clockAt,
+                           long long startMilliseconds);
+    /// No line is appended on a stop any more.
+    static void ClearNote();
     /// "SIGTERM", "SIGINT", "SIGHUP", or "signal N".
     static std::string Name(int signal);
 

@@ -10,7 +10,9 @@
 #include <Poco/JSON/Parser.h>
 #include <Poco/String.h>
 
+#include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -403,4 +405,51 @@ TEST_F(Status, ARunThatFailsAtItsStartIsRecorded)
     EXPECT_EQ(Text(LastRun(report), "error"),
               "The setting tarvel.stopGrace must be a whole number of seconds, not 'soon'");
     EXPECT_EQ(report->getObject("history")->getValue<int>("runs"), 2);
+}
+
+TEST_F(Status, ARunThatAStopEndsIsRecordedAtOnceOrAfterItsGrace)
+{
+    Configure("tarvel.stopGrace = 1");
+    SoapServer server(SoapServer::WorkItemScenario(WorkItemXml("wi-2", "Setup"), "{\"hang\": true}"));
+    server.Start();
+    const std::vector<std::string> arguments{
+        "--host", "127.0.0.1:" + std::to_string(server.Port()), "--name", "agent-1", "--script", "scripts"};
+    const std::vector<std::pair<int, std::string>> stops{{SIGTERM, "WorkItemComplete"}, {SIGHUP, "GetWorkItem"}};
+    for (const auto& stop : stops)
+    {
+        SCOPED_TRACE(stop.second);
+        // The item ran and its report hangs (the stop ends the run at once), then the fetch hangs
+        // after the kept report went (the stop ends it when its grace has passed).
+        const std::size_t before = Requests(server, stop.second).size();
+        std::unique_ptr<RunningAgent> agent = Start(arguments);
+        ASSERT_TRUE(WaitFor([&] { return Requests(server, stop.second).size() > before; })) << Log();
+        agent->Signal(stop.first);
+        EXPECT_EQ(agent->Wait(60).status, 1) << Log();
+
+        int status = -1;
+        const Object report = Json(status);
+        EXPECT_EQ(status, 2);
+        const Object run = LastRun(report);
+        EXPECT_EQ(Text(run, "outcome"), "interrupted");
+        EXPECT_EQ(run->getValue<int>("status"), 1);
+        EXPECT_EQ(run->getValue<int>("pid"), agent->Pid());
+        EXPECT_EQ(Text(run, "error"),
+                  "The agent was stopped by " + std::string(stop.first == SIGTERM ? "SIGTERM" : "SIGHUP"));
+        EXPECT_GE(run->getValue<double>("seconds"), stop.first == SIGTERM ? 0 : 1);
+        if (stop.first == SIGTERM)
+        {
+            EXPECT_EQ(Text(run->getObject("item"), "id"), "wi-2");
+            EXPECT_EQ(Text(run->getObject("item"), "answer"), "succeeded");
+            EXPECT_EQ(report->getObject("outbox")->getValue<int>("kept"), 1);
+        }
+        else
+            EXPECT_TRUE(run->get("item").isEmpty());
+        EXPECT_EQ(report->getObject("history")->getValue<int>("skipped"), 0);
+        server.SetScenario("{\"GetWorkItem\": {\"hang\": true}, \"WorkItemComplete\": {\"result\": \"\"}}");
+    }
+    // A run that ends by itself adds its own line only.
+    server.SetScenario("{\"GetWorkItem\": {\"missing\": true}}");
+    EXPECT_EQ(RunAgainst(server).status, 1);
+    const std::string history = Read("scripts/.tarvel/history");
+    EXPECT_EQ(std::count(history.begin(), history.end(), '\n'), 3) << history;
 }
