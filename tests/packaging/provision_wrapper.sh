@@ -353,7 +353,9 @@ expect_file "TARVEL_DELAY_MAX=5m runs nothing" "$tmp/events" ""
 
 # "status" runs no pass: it hands over to the agent's status, with the settings the runs would use,
 # from the same working directory, and ends with its status; the pacing settings do not concern it.
-printf 'TARVEL_SCRIPT_ROOT=%s\nTARVEL_OPTIONS=--ignored\n' "$tmp/scripts" >"$tmp/defaults"
+# Of TARVEL_OPTIONS only the service's own --config and --script concern it.
+printf 'TARVEL_SCRIPT_ROOT=%s\nTARVEL_OPTIONS="--ignored --script=%s/other --host=h"\n' "$tmp/scripts" "$tmp" \
+    >"$tmp/defaults"
 start 2
 env TARVEL_DELAY_MAX=5m timeout --foreground 20 sh "$wrapper" status --json --wait --timeout 30 2>"$tmp/err"
 status=$?
@@ -362,6 +364,7 @@ expect_file "status arguments" "$tmp/args" "--status
 --config=$tmp/etc/tarvel.properties
 --script=$tmp/scripts
 --marker=$tmp/state/provisioned
+--script=$tmp/other
 --json
 --wait
 --timeout
