@@ -305,7 +305,14 @@ TEST_F(Status, DamagedCutShortAndHugeHistories)
                                                           work.Path(), {}, 120);
     EXPECT_EQ(measured.status, 2);
     EXPECT_NE(measured.out.find("\"unreadBytes\":"), std::string::npos);
-    EXPECT_LT(std::stol("0" + Poco::trim(Read("peak"))), 40 * 1024) << "KiB: more than the history's bound";
+    // A sanitizer build keeps freed blocks in quarantine, so its peak follows what was ever
+    // allocated: reading the whole 50 MB would still pass far beyond its bound.
+#if defined(__SANITIZE_ADDRESS__)
+    const long peakLimitKb = 160 * 1024;
+#else
+    const long peakLimitKb = 40 * 1024;
+#endif
+    EXPECT_LT(std::stol("0" + Poco::trim(Read("peak"))), peakLimitKb) << "KiB: more than the history's bound";
     EXPECT_EQ(RunItems({}, {"--response", "out.xml"}).status, 1);
     struct stat trimmed;
     ASSERT_EQ(::stat(State("history").c_str(), &trimmed), 0);
