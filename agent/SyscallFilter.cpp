@@ -190,20 +190,20 @@ void SyscallFilter::Install()
     // The server's address families, and the routing socket a lookup asks for the machine's
     // addresses; a local socket could reach another service of the machine (the name service
     // cache daemon is skipped then).
-    rules.Add(SCMP_ACT_ALLOW, "socket", {SCMP_A0(SCMP_CMP_EQ, AF_INET)});
-    rules.Add(SCMP_ACT_ALLOW, "socket", {SCMP_A0(SCMP_CMP_EQ, AF_INET6)});
-    rules.Add(SCMP_ACT_ALLOW, "socket", {SCMP_A0(SCMP_CMP_EQ, AF_NETLINK), SCMP_A2(SCMP_CMP_EQ, NETLINK_ROUTE)});
-    rules.Add(SCMP_ACT_ERRNO(EACCES), "socket", {SCMP_A0(SCMP_CMP_EQ, AF_UNIX)});
+    rules.Add(SCMP_ACT_ALLOW, "socket", {SCMP_A0(SCMP_CMP_EQ, AF_INET, 0)});
+    rules.Add(SCMP_ACT_ALLOW, "socket", {SCMP_A0(SCMP_CMP_EQ, AF_INET6, 0)});
+    rules.Add(SCMP_ACT_ALLOW, "socket", {SCMP_A0(SCMP_CMP_EQ, AF_NETLINK, 0), SCMP_A2(SCMP_CMP_EQ, NETLINK_ROUTE, 0)});
+    rules.Add(SCMP_ACT_ERRNO(EACCES), "socket", {SCMP_A0(SCMP_CMP_EQ, AF_UNIX, 0)});
     for (const unsigned long request : {static_cast<unsigned long>(FIONBIO), static_cast<unsigned long>(FIONREAD),
                                         static_cast<unsigned long>(TCGETS)})
-        rules.Add(SCMP_ACT_ALLOW, "ioctl", {SCMP_A1(SCMP_CMP_EQ, request)});
+        rules.Add(SCMP_ACT_ALLOW, "ioctl", {SCMP_A1(SCMP_CMP_EQ, request, 0)});
     for (const int command : {F_GETFD, F_SETFD, F_GETFL, F_SETFL})
-        rules.Add(SCMP_ACT_ALLOW, "fcntl", {SCMP_A1(SCMP_CMP_EQ, static_cast<scmp_datum_t>(command))});
+        rules.Add(SCMP_ACT_ALLOW, "fcntl", {SCMP_A1(SCMP_CMP_EQ, static_cast<scmp_datum_t>(command), 0)});
     // Signals to the process itself only (abort, a thread's own); never to another process.
     const auto self = static_cast<scmp_datum_t>(::getpid());
-    rules.Add(SCMP_ACT_ALLOW, "kill", {SCMP_A0(SCMP_CMP_EQ, self)});
-    rules.Add(SCMP_ACT_ALLOW, "tgkill", {SCMP_A0(SCMP_CMP_EQ, self)});
+    rules.Add(SCMP_ACT_ALLOW, "kill", {SCMP_A0(SCMP_CMP_EQ, self, 0)});
+    rules.Add(SCMP_ACT_ALLOW, "tgkill", {SCMP_A0(SCMP_CMP_EQ, self, 0)});
     // Limits may be read, not changed.
-    rules.Add(SCMP_ACT_ALLOW, "prlimit64", {SCMP_A2(SCMP_CMP_EQ, 0)});
+    rules.Add(SCMP_ACT_ALLOW, "prlimit64", {SCMP_A2(SCMP_CMP_EQ, 0, 0)});
     rules.Load();
 }
