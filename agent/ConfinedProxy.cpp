@@ -8,7 +8,6 @@
 #include "ProxyMessage.h"
 #include "StopSignals.h"
 #include "WorkItem.h"
-#include "WorkItemResponse.h"
 
 #include <Poco/Format.h>
 #include <Poco/Logger.h>
@@ -18,7 +17,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <sstream>
 #include <stdexcept>
 #include <sys/prctl.h>
 #include <sys/socket.h>
@@ -305,14 +303,7 @@ Outbox::Delivery ConfinedProxy::Deliver(const std::string& document, std::string
 
 void ConfinedProxy::SendWorkItemComplete(const WorkItemResponse& response)
 {
-    std::ostringstream stream;
-    stream << response;
-    std::string reason;
-    if (Deliver(stream.str(), reason) != Outbox::Delivery::Accepted)
-    {
-        poco_error(ProxyLogger(),
-                   "The work item response could not be delivered to " + endpointUri + ": " + LogText::Escape(reason));
-    }
+    DeliverOnce(response, endpointUri);
 }
 
 std::string ConfinedProxy::Abandon(const std::string& what)

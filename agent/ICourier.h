@@ -6,6 +6,8 @@
 
 #include <string>
 
+struct WorkItemResponse;
+
 class ICourier
 {
 public:
@@ -16,4 +18,9 @@ public:
     /// throws for a failed exchange: what did not get through is Kept.
     virtual Outbox::Delivery Deliver(const std::string& document, std::string& reason,
                                      long timeoutMilliseconds = 0) = 0;
+
+protected:
+    /// Delivers `response` once, without a time-out of its own; one that is not accepted is lost
+    /// for the server, which is logged on "Application.Proxy" with the reason and `endpoint`.
+    void DeliverOnce(const WorkItemResponse& response, const std::string& endpoint);
 };

@@ -3,7 +3,6 @@
 #include "AXIS/axis2_stub_ProxyAgentService.h"
 #include "LogText.h"
 #include "WorkItem.h"
-#include "WorkItemResponse.h"
 #include "client_config.h"
 
 #include <Poco/Format.h>
@@ -11,7 +10,6 @@
 #include <Poco/String.h>
 
 #include <memory>
-#include <sstream>
 #include <stdexcept>
 
 namespace
@@ -157,16 +155,7 @@ WorkItem* Proxy::GetWorkItem(const std::string& agentId)
 
 void Proxy::SendWorkItemComplete(const WorkItemResponse& response)
 {
-    std::ostringstream stream;
-    stream << response;
-    std::string reason;
-    if (Deliver(stream.str(), reason) != Outbox::Delivery::Accepted)
-    {
-        // The server's copy of the outcome is lost: say so, with the engine's reason.
-        Poco::Logger& logger = ProxyLogger();
-        poco_error(logger,
-                   "The work item response could not be delivered to " + endpointUri + ": " + LogText::Escape(reason));
-    }
+    DeliverOnce(response, endpointUri);
 }
 
 Outbox::Delivery Proxy::Deliver(const std::string& document, std::string& reason, long timeoutMilliseconds)
